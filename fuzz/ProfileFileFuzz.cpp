@@ -1,0 +1,92 @@
+// Feeds arbitrary bytes to the settings file reader and writer. Reading must never crash, a
+// written value must read back as written (line breaks turned into blanks), and a write must not
+// change what any other key reads.
+#include "platform/AtomicFile.h"
+#include "platform/ProfileFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+namespace {
+
+// One folder for the whole run, in memory when the system offers it, removed at exit.
+const std::string& settingsPath() {
+    static const std::string path = [] {
+        std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm/tessary-fuzz-XXXXXX"
+                                                            : "/tmp/tessary-fuzz-XXXXXX";
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        static std::string folder = pattern;
+        std::atexit([] {
+            unlink((folder + "/Tessary.ini").c_str());
+            rmdir(folder.c_str());
+        });
+        return folder + "/Tessary.ini";
+    }();
+    return path;
+}
+
+void check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+struct Probe {
+    const char* section;
+    const char* key;
+};
+
+// Names the seed files use, in several spellings, and a few that no file is likely to have.
+const Probe kProbes[] = {
+    {"Window", "Width"},    {"WINDOW", "height"},
+    {"Columns", "Order"},   {"Find", "Text"},
+    {"Catalogue", "Count"}, {"", ""},
+    {"Missing", "Key"},     {"a", "b"},
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::string& path = settingsPath();
+    if (!tessary::replaceFileAtomically(path, input)) {
+        std::abort();
+    }
+    tessary::ProfileFile profile(path);
+
+    std::string before[sizeof kProbes / sizeof kProbes[0]];
+    for (std::size_t i = 0; i < sizeof kProbes / sizeof kProbes[0]; ++i) {
+        before[i] = profile.readString(kProbes[i].section, kProbes[i].key, "\x01missing");
+        const int number = profile.readInt(kProbes[i].section, kProbes[i].key, -7);
+        check(before[i] != "\x01missing" || number == -7, "readInt default for a missing key");
+    }
+
+    // The value written is the input's first bytes, so it meets every kind of byte too.
+    const std::string_view value = input.substr(0, 40);
+    std::string expected(value);
+    for (char& c : expected) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    check(profile.writeString("Fuzz", "Value", value), "writeString");
+    check(profile.readString("fuzz", "VALUE", "\x01missing") == expected, "value reads back");
+    check(profile.writeInt("Fuzz", "Number", static_cast<int>(size) - 100), "writeInt");
+    check(profile.readInt("FUZZ", "number", 0) == static_cast<int>(size) - 100, "int reads back");
+    check(profile.readString("fuzz", "VALUE", "\x01missing") == expected, "value survives");
+
+    for (std::size_t i = 0; i < sizeof kProbes / sizeof kProbes[0]; ++i) {
+        check(profile.readString(kProbes[i].section, kProbes[i].key, "\x01missing") == before[i],
+              "other keys unchanged");
+    }
+    return 0;
+}

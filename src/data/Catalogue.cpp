@@ -1,0 +1,168 @@
+#include "data/Catalogue.h"
+
+#include "data/Deed.h"
+#include "platform/DecimalText.h"
+#include "status/ConditionRow.h"
+
+namespace tessary {
+
+const CatalogueEntry* Catalogue::findEntry(std::uint32_t key) const {
+    std::size_t low = 0;
+    std::size_t high = entries_.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        const std::uint32_t probed = entries_[middle].key;
+        if (probed == key) {
+            return &entries_[middle];
+        }
+        if (probed < key) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return nullptr;
+}
+
+std::uint32_t Catalogue::keyFor(int kind, int group, int category, int type, int material,
+                                int quality, int quantity) {
+    switch (kind) {
+    case kNameGroup:
+        return makeKey(group, 0, 0);
+    case kNameCategory:
+        return makeKey(group, category, 0);
+    case kNameType:
+        return makeKey(group, category, type);
+    case kNameMaterial:
+        return makeKey(group, kMaterialBlock, material);
+    case kNameQuality:
+        return makeKey(kQualityBlock, quality, 0);
+    case kNameQuantity:
+        return makeKey(kQuantityBlock, quantity, 0);
+    default:
+        return 0;
+    }
+}
+
+std::string Catalogue::nameOf(int kind, int group, int category, int type, int material,
+                              int quality, int quantity) const {
+    const CatalogueEntry* e =
+        findEntry(keyFor(kind, group, category, type, material, quality, quantity));
+    return e ? e->name : std::string();
+}
+
+std::string Catalogue::nameOf(int kind, const Deed& d) const {
+    return nameOf(kind, d.group(), d.category(), d.type(), d.material(), d.quality(), d.quantity());
+}
+
+std::string Catalogue::nameOf(int kind, const ConditionRow& r) const {
+    return nameOf(kind, r.group(), r.category(), 0, r.material(), r.quality(), r.quantity());
+}
+
+std::uint32_t Catalogue::colorOf(int kind, int group, int category, int type, int material,
+                                 int quality, int quantity) const {
+    const CatalogueEntry* e =
+        findEntry(keyFor(kind, group, category, type, material, quality, quantity));
+    return e ? e->color : 0;
+}
+
+std::uint32_t Catalogue::colorOf(int kind, const Deed& d) const {
+    return colorOf(kind, d.group(), d.category(), d.type(), d.material(), d.quality(),
+                   d.quantity());
+}
+
+std::uint32_t Catalogue::colorOf(int kind, const ConditionRow& r) const {
+    return colorOf(kind, r.group(), r.category(), 0, r.material(), r.quality(), r.quantity());
+}
+
+int Catalogue::partCountOf(int group, int category, int type) const {
+    const CatalogueEntry* e = findEntry(makeKey(group, category, type));
+    return e ? e->partCount : 0;
+}
+
+int Catalogue::partCountOf(const Deed& d) const {
+    return partCountOf(d.group(), d.category(), d.type());
+}
+
+int Catalogue::iconIndexOf(int group, int category, int type) const {
+    const CatalogueEntry* e = findEntry(makeKey(group, category, type));
+    return e ? e->iconIndex : 0;
+}
+
+int Catalogue::quantityNumber(int quantity) const {
+    return parseLeadingInt(nameOf(kNameQuantity, 0, 0, 0, 0, 0, quantity));
+}
+
+int Catalogue::fillCombo(std::vector<ComboChoice>& choices, int kind, int a, int b, int c) const {
+    choices.clear();
+    const auto add = [&choices](const std::string& text, int data) {
+        choices.push_back(ComboChoice{" " + text, data});
+    };
+
+    if (kind == kComboCombineCounts) {
+        const int n = quantityNumber(a);
+        if (n < 0) {
+            return 0;
+        }
+        choices.reserve(static_cast<std::size_t>(n) + 1);
+        for (int i = 0; i <= n; ++i) {
+            add(std::to_string(i), i);
+        }
+        return n + 1;
+    }
+
+    int multiplier = 0;
+    const std::uint32_t typeKey = makeKey(a, b, c);
+    for (const CatalogueEntry& e : entries_) {
+        const int b3 = e.byte3();
+        const int b2 = e.byte2();
+        const int b1 = e.byte1();
+        switch (kind) {
+        case kComboGroups:
+            if (b3 <= kMaxGroupOrCategory && b2 == 0 && b1 == 0) {
+                add(e.name, b3);
+            }
+            break;
+        case kComboCategories:
+            if (b3 == a && b2 >= 1 && b2 <= kMaxGroupOrCategory && b1 == 0) {
+                add(e.name, b2);
+            }
+            break;
+        case kComboTypes:
+            if (b3 == a && b2 == b && b1 >= 1) {
+                add(e.name, b1);
+            }
+            break;
+        case kComboMaterials:
+            if (b3 == a && b2 == kMaterialBlock && b1 >= 1) {
+                add(e.name, b1);
+            }
+            break;
+        case kComboQualities:
+            if (b3 == kQualityBlock && b2 >= 1) {
+                add(e.name, b2);
+            }
+            break;
+        case kComboQuantities:
+            if (e.key == typeKey) {
+                multiplier = e.partCount;
+            }
+            if (b3 == kQuantityBlock && b2 >= 1) {
+                add(std::to_string(static_cast<long long>(parseLeadingInt(e.name)) * multiplier),
+                    b2);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    const int count = static_cast<int>(choices.size());
+    // The footwear that closes each cloth set from the second on is registered as a small deed
+    // of the leather sandals set, so it is not offered here.
+    if (kind == kComboTypes && a == 3 && b >= 2 && !choices.empty()) {
+        choices.pop_back();
+    }
+    return count;
+}
+
+} // namespace tessary

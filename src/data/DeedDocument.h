@@ -1,0 +1,186 @@
+// The data side of the one document: the catalogue in force, the deeds, the order-status rows,
+// registration numbers, one-level undo, the shared filters and sort states, and reading and
+// writing deed files. The desktop document wraps it; this class knows nothing of windows.
+#pragma once
+
+#include "data/Catalogue.h"
+#include "data/Deed.h"
+#include "status/ConditionRow.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessary {
+
+class ProfileFile;
+
+// Name of the deed file a folder stands for.
+inline constexpr const char* kDefaultDeedFileName = "Tessary.dat";
+
+// What went wrong with a deed file.
+enum class DocFileError {
+    None,
+    NotFound,   // the file to open does not exist
+    CannotOpen, // it exists but cannot be opened or is a folder
+    ReadError,  // reading it failed part-way for a reason of the system
+    BadFormat,  // it ends before the deeds its count announces
+    WriteFailed // the file could not be written; the previous file is left whole
+};
+
+struct DocFileResult {
+    DocFileError error = DocFileError::None;
+    std::string detail; // the system's reason, for the log of a failed write or read
+    bool ok() const { return error == DocFileError::None; }
+};
+
+// Kinds of the last undoable edit.
+enum EditKind : int {
+    kEditNone = 0,
+    kEditRegister = 1,
+    kEditUpdate = 2,
+    kEditDelete = 3,
+    kEditCopy = 4,
+};
+
+// What an undo changed, so a list can mirror it without a rebuild.
+struct UndoResult {
+    int kind = kEditNone;
+    // Register or copy: the registration number of the deed that was removed.
+    std::uint32_t removedSerial = 0;
+    // Delete: the deed put back at the end of the list.
+    Deed* restored = nullptr;
+};
+
+// Sort state of one list, shared by its views and kept for the whole run.
+struct SortState {
+    int sortItem = -1; // -1: none chosen yet
+    bool sortDescending = false;
+    std::string sortOrder; // order string of sort item 99, as read from the settings
+};
+
+class DeedDocument {
+public:
+    DeedDocument();
+    virtual ~DeedDocument();
+    DeedDocument(const DeedDocument&) = delete;
+    DeedDocument& operator=(const DeedDocument&) = delete;
+
+    // --- catalogue --------------------------------------------------------------------------
+    Catalogue& catalogue() { return catalogue_; }
+    const Catalogue& catalogue() const { return catalogue_; }
+    // Sets a deed's image and swatch from the catalogue in force.
+    void fillDerived(Deed& deed) const;
+
+    // --- deeds and registration numbers -------------------------------------------------------
+    const std::vector<std::unique_ptr<Deed>>& deeds() const { return deeds_; }
+    std::uint32_t serialCounter() const { return serialCounter_; }
+
+    // Gives the deed the next registration number, appends it and records the edit.
+    Deed* registerDeed(std::unique_ptr<Deed> deed);
+    // Copies `deed` into every deed with its registration number. Returns how many matched;
+    // nothing is recorded when none did.
+    int updateDeed(const Deed& deed);
+    // Removes the deed (found by identity). False when it is not in the list.
+    bool deleteDeed(const Deed* deed);
+    // As registerDeed, recorded as a copy.
+    Deed* copyDeed(std::unique_ptr<Deed> deed);
+
+    // --- edit history -----------------------------------------------------------------------
+    int lastEdit() const { return lastEdit_; }
+    const Deed& lastEditSnapshot() const { return lastEditSnapshot_; }
+    // Reverts the last edit (does nothing when there is none).
+    UndoResult undoLastEdit();
+
+    // --- contents and files -------------------------------------------------------------------
+    // Clears the contents: every deed (unless an append is reading), every order-status row,
+    // the edit history; registration numbers start again.
+    void deleteContents();
+    // An empty, unmodified document (New).
+    void newDocument();
+
+    // Reads a whole deed file image and appends its deeds (renumbered while appending). On a
+    // truncated image the deeds before the failing record stay and BadFormat is returned.
+    DocFileResult readDocument(std::string_view bytes);
+    // The deed file image of the document.
+    std::string writeDocument() const;
+
+    // The file a document path names: a path ending with '/' is a folder and names its
+    // "Tessary.dat".
+    static std::string resolveDocumentFile(const std::string& path);
+    static bool isFolderPath(const std::string& path);
+
+    // Opens the file `path` names. For a folder whose "Tessary.dat" is missing, the current
+    // document is first saved there. A file that cannot be opened leaves everything as it was;
+    // one that fails part-way leaves the document empty (or, while appending, with the deeds read
+    // so far). The file is only ever read.
+    DocFileResult openDocument(const std::string& path);
+    // Writes the document to the file `path` names, atomically; clean afterwards on success.
+    DocFileResult saveDocument(const std::string& path);
+    // Appends the deeds of the file `path` names to the document opened from `currentPath`,
+    // renumbering them. Appending the open file itself appends nothing. Afterwards the document
+    // is modified and has nothing to undo, whatever happened.
+    DocFileResult appendDocument(const std::string& path, const std::string& currentPath);
+    // Marks the contents as loaded from a file not read through openDocument (a download).
+    void markAppended();
+
+    // True when two paths name the same file (or the same folder file).
+    static bool sameDocumentFile(const std::string& a, const std::string& b);
+
+    // --- modified flag ------------------------------------------------------------------------
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    // True when the contents equal what was last read from or written to a file.
+    bool matchesFile() const { return cleanVersion_ == version_; }
+
+    // --- shared view state --------------------------------------------------------------------
+    bool rebuildPending = true;
+    bool appendLoading = false;
+    const CatalogueEntry* selectedEntry = nullptr;
+
+    SortState deedSort;
+    SortState conditionSort;
+
+    Deed deedFilter;
+    ConditionRow conditionFilter;
+    void clearDeedFilter();
+    void clearConditionFilter();
+    bool isDeedFilterSet() const;
+    bool isConditionFilterSet() const;
+
+    // --- order status -------------------------------------------------------------------------
+    const std::vector<ConditionRow>& conditionRows() const { return conditionRows_; }
+    int buildConditionRows();
+    const ConditionRow* findConditionRow(std::uint32_t firstKey, std::uint32_t secondKey) const;
+
+private:
+    void recordEdit(int kind, const Deed& snapshot);
+    void contentsChanged() { version_ = ++versionSource_; }
+    void markClean() {
+        cleanVersion_ = version_;
+        modified_ = false;
+    }
+
+    Catalogue catalogue_;
+    std::vector<std::unique_ptr<Deed>> deeds_;
+    std::vector<ConditionRow> conditionRows_;
+    std::uint32_t serialCounter_ = 0;
+
+    int lastEdit_ = kEditNone;
+    Deed lastEditSnapshot_;
+    // Whether undoing the last edit gives back exactly the contents before it (an update that
+    // matched several deeds, or a deletion before the end of the list, cannot).
+    bool lastEditUndoExact_ = false;
+
+    // Every distinct state of the contents gets a version; the version that equals the file on
+    // disk is remembered, so an undo knows whether it led back to the file's contents.
+    bool modified_ = false;
+    std::uint64_t versionSource_ = 1;
+    std::uint64_t version_ = 1;
+    std::uint64_t cleanVersion_ = 1;
+    std::uint64_t versionBeforeEdit_ = 1;
+};
+
+} // namespace tessary

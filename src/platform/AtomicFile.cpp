@@ -1,0 +1,247 @@
+#include "platform/AtomicFile.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace tessary {
+
+namespace {
+
+std::string errorText(int error) {
+    return std::strerror(error);
+}
+
+void setError(std::string* error, const std::string& what, int errorNumber) {
+    if (error != nullptr) {
+        *error = what + ": " + errorText(errorNumber);
+    }
+}
+
+// The folder part of `path` ("." for a bare name, "/" for a name in the root).
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    if (slash == 0) {
+        return "/";
+    }
+    return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file that a write to `path` must replace: `path` itself, or the file its chain of symbolic
+// links ends at, so that replacing the file keeps the links.
+std::string resolveTarget(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+        return path;
+    }
+    if (char* real = realpath(path.c_str(), nullptr)) {
+        std::string resolved = real;
+        std::free(real);
+        return resolved;
+    }
+    // A link to a file that does not exist yet: follow the links by hand, so the file is made
+    // where the last link points.
+    std::string current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        if (lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return current;
+        }
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = readlink(current.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) {
+            return current;
+        }
+        link.resize(static_cast<std::size_t>(length));
+        current = link.front() == '/' ? link : folderOf(current) + "/" + link;
+    }
+    return current;
+}
+
+// Creates a new file next to `target` with a name made from the target's, open for writing.
+// Made with mode 0666 so that the user's umask (and a default ACL of the folder) apply, as they
+// would to a file made by any other program.
+int createTemporary(const std::string& target, std::string& tempPath) {
+    static std::atomic<unsigned> counter{0};
+    const std::string prefix = folderOf(target) + "/." + nameOf(target) + ".tmp-";
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    int lastError = EEXIST;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::uint64_t seed =
+            static_cast<std::uint64_t>(
+                std::chrono::steady_clock::now().time_since_epoch().count()) ^
+            (static_cast<std::uint64_t>(getpid()) << 32) ^
+            (static_cast<std::uint64_t>(counter.fetch_add(1)) * 0x9E3779B97F4A7C15u);
+        std::string candidate = prefix;
+        for (int i = 0; i < 6; ++i) {
+            candidate.push_back(kLetters[seed % (sizeof kLetters - 1)]);
+            seed /= sizeof kLetters - 1;
+        }
+        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            tempPath = std::move(candidate);
+            return fd;
+        }
+        lastError = errno;
+        if (lastError != EEXIST && lastError != EINTR) {
+            break;
+        }
+    }
+    errno = lastError;
+    return -1;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const std::size_t chunk = left < (std::size_t{1} << 30) ? left : (std::size_t{1} << 30);
+        const ssize_t written = write(fd, p, chunk);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (written == 0) {
+            errno = EIO;
+            return false;
+        }
+        p += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+int syncFile(int fd) {
+    int result;
+    do {
+        result = fsync(fd);
+    } while (result != 0 && errno == EINTR);
+    return result;
+}
+
+} // namespace
+
+bool replaceFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    if (path.empty()) {
+        setError(error, "cannot write a file without a name", ENOENT);
+        return false;
+    }
+    const std::string target = resolveTarget(path);
+    const std::string folder = folderOf(target);
+
+    std::string tempPath;
+    const int fd = createTemporary(target, tempPath);
+    if (fd < 0) {
+        setError(error, "cannot create a temporary file in " + folder, errno);
+        return false;
+    }
+    const auto fail = [&](const std::string& what, int errorNumber) {
+        close(fd);
+        unlink(tempPath.c_str());
+        setError(error, what, errorNumber);
+        return false;
+    };
+
+    struct stat existing;
+    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        if (fchmod(fd, existing.st_mode & 07777) != 0) {
+            return fail("cannot set the permissions of " + tempPath, errno);
+        }
+    }
+    if (!writeAll(fd, bytes)) {
+        return fail("cannot write " + tempPath, errno);
+    }
+    if (syncFile(fd) != 0) {
+        return fail("cannot flush " + tempPath, errno);
+    }
+    if (close(fd) != 0) {
+        const int closeError = errno;
+        unlink(tempPath.c_str());
+        setError(error, "cannot close " + tempPath, closeError);
+        return false;
+    }
+    if (rename(tempPath.c_str(), target.c_str()) != 0) {
+        const int renameError = errno;
+        unlink(tempPath.c_str());
+        setError(error, "cannot replace " + target, renameError);
+        return false;
+    }
+    // Make the rename itself durable. A folder that cannot be opened or synced (some network and
+    // virtual file systems) does not undo a replacement that has already happened.
+    const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        syncFile(folderFd);
+        close(folderFd);
+    }
+    return true;
+}
+
+ReadFileStatus readWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    // Opened without blocking so that a named pipe with no writer cannot hang the caller; reads
+    // below block as usual.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return errno == ENOENT ? ReadFileStatus::NotFound : ReadFileStatus::CannotOpen;
+    }
+    struct stat st;
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        close(fd);
+        return ReadFileStatus::CannotOpen;
+    }
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    // The size is only a hint: files in /proc report 0, and a file may grow while it is read.
+    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
+    }
+    std::size_t used = 0;
+    for (;;) {
+        if (bytes.size() - used < 4096) {
+            bytes.resize(std::max(bytes.capacity(), used + 65536));
+        }
+        const ssize_t got = read(fd, bytes.data() + used, bytes.size() - used);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            close(fd);
+            bytes.clear();
+            return ReadFileStatus::ReadError;
+        }
+        if (got == 0) {
+            break;
+        }
+        used += static_cast<std::size_t>(got);
+    }
+    bytes.resize(used);
+    close(fd);
+    return ReadFileStatus::Ok;
+}
+
+bool pathExists(const std::string& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+} // namespace tessary

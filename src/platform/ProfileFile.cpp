@@ -1,0 +1,332 @@
+#include "platform/ProfileFile.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Cp932.h"
+#include "platform/DecimalText.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessary {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Names match regardless of ASCII case. A double-byte CP932 character must match exactly, even
+// when its trail byte happens to be an ASCII letter.
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (isCp932LeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1]) {
+                return false;
+            }
+            ++i;
+        } else if (asciiLower(a[i]) != asciiLower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Splits a file's text into its lines, without their line ends. A line ends at LF; one CR
+// before it (or at the very end of the file) belongs to the line end. A final line without a
+// line end is still a line; an empty text has no lines.
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        start = next;
+    }
+    return lines;
+}
+
+// What one line of the file is.
+struct Line {
+    enum Kind { Other, Section, Key } kind = Other;
+    std::string_view name;  // section or key name, trimmed
+    std::string_view value; // the text after '=', trimmed of blanks (quotes still on)
+};
+
+Line classify(std::string_view line) {
+    Line result;
+    std::size_t first = 0;
+    while (first < line.size() && isBlank(line[first])) {
+        ++first;
+    }
+    if (first == line.size() || line[first] == ';') {
+        return result;
+    }
+    if (line[first] == '[') {
+        const std::size_t close = line.rfind(']');
+        if (close != std::string_view::npos && close > first) {
+            result.kind = Line::Section;
+            result.name = trimBlanks(line.substr(first + 1, close - first - 1));
+            return result;
+        }
+    }
+    const std::size_t equals = line.find('=', first);
+    if (equals == std::string_view::npos) {
+        return result;
+    }
+    result.kind = Line::Key;
+    result.name = trimBlanks(line.substr(first, equals - first));
+    result.value = trimBlanks(line.substr(equals + 1));
+    return result;
+}
+
+std::string_view unquote(std::string_view value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// The raw value of `key` in the first section named `section`, if the text has one.
+std::optional<std::string_view> findValue(std::string_view text, std::string_view section,
+                                          std::string_view key) {
+    bool inSection = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view raw = text.substr(start, end - start);
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.remove_suffix(1);
+        }
+        start = next;
+        const Line line = classify(raw);
+        if (line.kind == Line::Section) {
+            if (inSection) {
+                // Only the first section of that name counts.
+                return std::nullopt;
+            }
+            inSection = sameName(line.name, section);
+        } else if (line.kind == Line::Key && inSection && sameName(line.name, key)) {
+            return line.value;
+        }
+    }
+    return std::nullopt;
+}
+
+// A value as it is written after "key=": line breaks become blanks so the value stays on its
+// line, and a value that reading would change (blanks at its ends, or enclosing quotes) is put in
+// quotes, which reading removes again.
+std::string valueForLine(std::string_view value) {
+    std::string text(value);
+    for (char& c : text) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    const bool blankAtEnds = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+    const bool quoted = text.size() >= 2 && text.front() == '"' && text.back() == '"';
+    if (blankAtEnds || quoted) {
+        text = '"' + text + '"';
+    }
+    return text;
+}
+
+// The text of the file after setting `key` in `section` to `value`. Lines other than the one set
+// are kept byte for byte; every line ends with CR LF.
+std::string withValue(std::string_view text, std::string_view section, std::string_view key,
+                      std::string_view value) {
+    const std::vector<std::string_view> lines = splitLines(text);
+
+    std::optional<std::size_t> sectionLine;
+    std::optional<std::size_t> keyLine;
+    std::size_t insertAfter = 0;
+    std::string_view keySpelling = key;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line line = classify(lines[i]);
+        if (line.kind == Line::Section) {
+            if (sectionLine) {
+                break;
+            }
+            if (sameName(line.name, section)) {
+                sectionLine = i;
+                insertAfter = i;
+            }
+        } else if (line.kind == Line::Key && sectionLine) {
+            if (sameName(line.name, key)) {
+                keyLine = i;
+                keySpelling = line.name;
+                break;
+            }
+            insertAfter = i;
+        }
+    }
+
+    std::string newLine;
+    newLine.reserve(keySpelling.size() + value.size() + 3);
+    newLine.append(keySpelling);
+    newLine.push_back('=');
+    newLine.append(valueForLine(value));
+
+    std::string out;
+    out.reserve(text.size() + lines.size() + newLine.size() + section.size() + 16);
+    const auto appendLine = [&out](std::string_view line) {
+        out.append(line);
+        out.append("\r\n");
+    };
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (keyLine && i == *keyLine) {
+            appendLine(newLine);
+            continue;
+        }
+        appendLine(lines[i]);
+        if (!keyLine && sectionLine && i == insertAfter) {
+            appendLine(newLine);
+        }
+    }
+    if (!sectionLine) {
+        // A new section goes at the end, set off from what is before it by one empty line.
+        if (!lines.empty() && !trimBlanks(lines.back()).empty()) {
+            out.append("\r\n");
+        }
+        std::string header = "[";
+        header.append(section);
+        header.push_back(']');
+        appendLine(header);
+        appendLine(newLine);
+    }
+    return out;
+}
+
+// Reads the file for a change. A missing file is an empty one; a file that exists but cannot be
+// read is an error, as writing over it would lose its content.
+bool loadForChange(const std::string& path, std::string& text) {
+    switch (readWholeFile(path, text)) {
+    case ReadFileStatus::Ok:
+        return true;
+    case ReadFileStatus::NotFound:
+        text.clear();
+        return true;
+    case ReadFileStatus::CannotOpen:
+    case ReadFileStatus::ReadError:
+        break;
+    }
+    text.clear();
+    return false;
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
+
+std::string ProfileFile::loadText() const {
+    if (batchDepth_ > 0) {
+        return batchText_;
+    }
+    std::string text;
+    if (readWholeFile(path_, text) != ReadFileStatus::Ok) {
+        text.clear();
+    }
+    return text;
+}
+
+bool ProfileFile::storeText(const std::string& text) {
+    if (batchDepth_ > 0) {
+        batchText_ = text;
+        batchDirty_ = true;
+        return !batchFailed_;
+    }
+    return replaceFileAtomically(path_, text);
+}
+
+std::string ProfileFile::readString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const {
+    const std::string text = loadText();
+    const std::optional<std::string_view> value = findValue(text, section, key);
+    return std::string(value ? unquote(*value) : defaultValue);
+}
+
+int ProfileFile::readInt(std::string_view section, std::string_view key, int defaultValue) const {
+    const std::string text = loadText();
+    const std::optional<std::string_view> value = findValue(text, section, key);
+    return value ? parseLeadingInt(unquote(*value)) : defaultValue;
+}
+
+bool ProfileFile::writeString(std::string_view section, std::string_view key,
+                              std::string_view value) {
+    if (batchDepth_ > 0) {
+        if (batchFailed_) {
+            return false;
+        }
+        return storeText(withValue(batchText_, section, key, value));
+    }
+    std::string text;
+    if (!loadForChange(path_, text)) {
+        return false;
+    }
+    return storeText(withValue(text, section, key, value));
+}
+
+bool ProfileFile::writeInt(std::string_view section, std::string_view key, int value) {
+    return writeString(section, key, std::to_string(value));
+}
+
+void ProfileFile::beginBatch() {
+    if (batchDepth_++ > 0) {
+        return;
+    }
+    batchDirty_ = false;
+    // A file that cannot be read must not be overwritten by the batch's text.
+    batchFailed_ = !loadForChange(path_, batchText_);
+}
+
+bool ProfileFile::endBatch() {
+    if (batchDepth_ == 0) {
+        return true;
+    }
+    if (--batchDepth_ > 0) {
+        return !batchFailed_;
+    }
+    bool ok = !batchFailed_;
+    if (ok && batchDirty_) {
+        ok = storeText(batchText_);
+    }
+    batchText_.clear();
+    batchText_.shrink_to_fit();
+    batchDirty_ = false;
+    batchFailed_ = false;
+    return ok;
+}
+
+} // namespace tessary

@@ -1,0 +1,150 @@
+#include "status/ConditionRows.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tessary {
+namespace {
+
+constexpr int kClothGroup = 3;
+constexpr int kLeatherGroup = 4;
+constexpr int kLeatherFootwearCategory = 1;
+
+// Where a small leather footwear deed (leather group, sandals set) also counts: the cloth set
+// (category) and the slot (type) that stands for the same footwear there.
+struct FootwearSlot {
+    int category;
+    std::uint8_t type;
+};
+struct FootwearCrossing {
+    int deedType;
+    std::array<FootwearSlot, 2> slots;
+    int slotCount;
+};
+constexpr std::array<FootwearCrossing, 4> kFootwearCrossings{{
+    {2, {{{5, 5}, {8, 5}}}, 2}, // sandals
+    {3, {{{6, 5}, {7, 5}}}, 2}, // shoes
+    {4, {{{2, 5}, {3, 5}}}, 2}, // boots
+    {5, {{{4, 5}, {9, 6}}}, 2}, // thigh boots
+}};
+
+} // namespace
+
+const ConditionRow* findConditionRow(const std::vector<ConditionRow>& rows, std::uint32_t firstKey,
+                                     std::uint32_t secondKey) {
+    std::size_t low = 0;
+    std::size_t high = rows.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        const ConditionRow& row = rows[middle];
+        if (row.firstKey == firstKey && row.secondKey == secondKey) {
+            return &row;
+        }
+        if (row.firstKey < firstKey || (row.firstKey == firstKey && row.secondKey < secondKey)) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return nullptr;
+}
+
+int buildConditionRows(const Catalogue& catalogue, const std::vector<std::unique_ptr<Deed>>& deeds,
+                       std::vector<ConditionRow>& rows) {
+    rows.clear();
+
+    int groupLimit = 0;
+    int qualityLimit = 0;
+    int quantityLimit = 0;
+    for (const CatalogueEntry& e : catalogue.entries()) {
+        if (e.byte3() <= kMaxGroupOrCategory) {
+            groupLimit = std::max<int>(groupLimit, e.byte3());
+        } else if (e.byte3() == kQualityBlock) {
+            qualityLimit = std::max<int>(qualityLimit, e.byte2());
+        } else if (e.byte3() == kQuantityBlock) {
+            quantityLimit = std::max<int>(quantityLimit, e.byte2());
+        }
+    }
+
+    for (int g = 1; g <= groupLimit; ++g) {
+        int categoryLimit = 0;
+        int materialLimit = 0;
+        for (const CatalogueEntry& e : catalogue.entries()) {
+            if (e.byte3() != g) {
+                continue;
+            }
+            if (e.byte2() <= kMaxGroupOrCategory) {
+                categoryLimit = std::max<int>(categoryLimit, e.byte2());
+            } else if (e.byte2() == kMaterialBlock) {
+                materialLimit = std::max<int>(materialLimit, e.byte1());
+            }
+        }
+        for (int c = 1; c <= categoryLimit; ++c) {
+            ConditionRow row;
+            row.required = static_cast<std::uint8_t>(catalogue.partCountOf(g, c, 1) + 1);
+            row.iconIndex = static_cast<std::uint8_t>(catalogue.iconIndexOf(g, c, 0));
+            for (int m = 1; m <= materialLimit; ++m) {
+                row.firstKey = Deed::makeItemCode(g, c, 0, m);
+                row.materialColor = catalogue.colorOf(kNameMaterial, g, 0, 0, m, 0, 0);
+                for (int q = 1; q <= qualityLimit; ++q) {
+                    for (int n = 1; n <= quantityLimit; ++n) {
+                        row.secondKey = Deed::makeOrderCode(q, n);
+                        rows.push_back(row);
+                    }
+                }
+            }
+        }
+    }
+
+    // The cloth rows of each quality and quantity, for the footwear cross-count.
+    std::vector<ConditionRow*> clothRows;
+    for (ConditionRow& row : rows) {
+        if (row.group() == kClothGroup) {
+            clothRows.push_back(&row);
+        }
+    }
+
+    for (const auto& deedPtr : deeds) {
+        const Deed& deed = *deedPtr;
+        auto* row = const_cast<ConditionRow*>(
+            findConditionRow(rows, deed.itemCode & 0xFFFF00FFu, deed.orderCode));
+        if (row == nullptr) {
+            continue;
+        }
+        const auto type = static_cast<std::uint8_t>(deed.type());
+        row->countType(type);
+        if (type == 1) {
+            for (int s = 1; s <= 6; ++s) {
+                if (deed.combined & (1u << (16 - s))) {
+                    row->countType(static_cast<std::uint8_t>(s + 1));
+                }
+            }
+        }
+        if (deed.group() == kLeatherGroup && deed.category() == kLeatherFootwearCategory &&
+            type >= 2) {
+            for (const FootwearCrossing& crossing : kFootwearCrossings) {
+                if (crossing.deedType != type) {
+                    continue;
+                }
+                for (ConditionRow* cloth : clothRows) {
+                    if (cloth->secondKey != deed.orderCode) {
+                        continue;
+                    }
+                    for (int i = 0; i < crossing.slotCount; ++i) {
+                        if (cloth->category() ==
+                            crossing.slots[static_cast<std::size_t>(i)].category) {
+                            cloth->countType(crossing.slots[static_cast<std::size_t>(i)].type);
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    for (ConditionRow& row : rows) {
+        row.updateFilled();
+    }
+    return static_cast<int>(rows.size());
+}
+
+} // namespace tessary
