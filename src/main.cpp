@@ -1,15 +1,16 @@
-// Start-up of Tessary. Until the main window exists this opens the deed file of the working
-// folder exactly as the program will ("Tessary.dat", created when missing, with the settings in
-// "Tessary.ini"), reports what it holds, and ends.
-#include "data/CataloguePersistence.h"
-#include "data/DeedDocument.h"
-#include "platform/Cp932.h"
-#include "platform/ProfileFile.h"
-#include "platform/SingleInstance.h"
+// Tessary: keeps the bulk order deeds of "Tessary.dat" in the working folder.
+#include "app/MainFrame.h"
+#include "app/TessaryApp.h"
+#include "framework/Prompt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -18,33 +19,35 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::puts("Usage: tessary\nKeeps the bulk order deeds of \"Tessary.dat\" in the "
-                      "working folder; settings live in \"Tessary.ini\" beside it.");
+            std::puts("Usage: tessary\n"
+                      "Keeps the bulk order deeds of \"Tessary.dat\" in the working folder (created\n"
+                      "when missing); the settings live in \"Tessary.ini\" beside it. The program\n"
+                      "takes no file on its command line: start it in the folder of your deeds.");
             return 0;
         }
     }
-    tessary::SingleInstanceLock marker;
-    if (!marker.acquire()) {
-        std::fputs("Tessary is already running.\n", stderr);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessary"));
+    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+
+    tessary::fw::CQtPrompt prompt;
+    tessary::CTessaryApp app(prompt, QDir::currentPath().toStdString());
+    if (!app.start()) {
         return 1;
     }
-    char cwd[4096];
-    if (::getcwd(cwd, sizeof cwd) == nullptr) {
-        std::perror("getcwd");
-        return 1;
+
+    // For the pictures of the README: grab the window to a PNG after start-up and end.
+    const QString shot = qEnvironmentVariable("TESSARY_SCREENSHOT");
+    if (!shot.isEmpty()) {
+        QTimer::singleShot(0, [&app, shot] {
+            tessary::CMainFrame* frame = app.mainFrame();
+            if (qEnvironmentVariable("TESSARY_SCREENSHOT_LIST") == QStringLiteral("conditions")) {
+                frame->showConditionList();
+            }
+            frame->refreshStatusPanes();
+            frame->grab().save(shot);
+            frame->close();
+        });
     }
-    const std::string folder = std::string(cwd) + "/";
-    tessary::ProfileFile settings(folder + "Tessary.ini");
-    tessary::DeedDocument document;
-    tessary::loadCatalogue(settings, document.catalogue());
-    const tessary::DocFileResult opened = document.openDocument(folder);
-    if (!opened.ok()) {
-        std::fprintf(stderr, "Cannot open %s%s\n", folder.c_str(), tessary::kDefaultDeedFileName);
-        return 1;
-    }
-    std::printf("%s%s: %zu deeds, %zu catalogue entries.\n", folder.c_str(),
-                tessary::kDefaultDeedFileName, document.deeds().size(),
-                document.catalogue().size());
-    std::puts("The main window is not built yet; this build only opens and checks the file.");
-    return 0;
+    return QApplication::exec();
 }

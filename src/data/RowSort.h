@@ -50,8 +50,8 @@ void sortRowsByKey(std::vector<Row>& rows, AppendKey&& appendKey, bool descendin
     constexpr std::size_t kHead = 16;
     std::string arena;
     std::string raw;
-    std::vector<Slot> slots;
-    slots.reserve(rows.size());
+    std::vector<Slot> keyed;
+    keyed.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         raw.clear();
         appendKey(rows[i], raw);
@@ -59,7 +59,7 @@ void sortRowsByKey(std::vector<Row>& rows, AppendKey&& appendKey, bool descendin
         appendCp932CollationKey(arena, raw);
         const std::size_t length = arena.size() - offset;
         const char* key = arena.data() + offset;
-        slots.push_back({detail::keyWord(key, length, 0), detail::keyWord(key, length, 8), offset,
+        keyed.push_back({detail::keyWord(key, length, 0), detail::keyWord(key, length, 8), offset,
                          static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(i)});
     }
     const char* base = arena.data();
@@ -79,7 +79,7 @@ void sortRowsByKey(std::vector<Row>& rows, AppendKey&& appendKey, bool descendin
         return a.length == b.length ? 0 : a.length < b.length ? -1 : 1;
     };
     // Equal keys keep their previous order: the row's old position decides last.
-    std::sort(slots.begin(), slots.end(), [&compare, descending](const Slot& a, const Slot& b) {
+    std::sort(keyed.begin(), keyed.end(), [&compare, descending](const Slot& a, const Slot& b) {
         const int c = compare(a, b);
         if (c != 0) {
             return descending ? c > 0 : c < 0;
@@ -88,7 +88,7 @@ void sortRowsByKey(std::vector<Row>& rows, AppendKey&& appendKey, bool descendin
     });
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
-    for (const Slot& slot : slots) {
+    for (const Slot& slot : keyed) {
         sorted.push_back(std::move(rows[slot.index]));
     }
     rows.swap(sorted);

@@ -1,0 +1,144 @@
+// Benchmarks of the desktop program on a collection of 1,000,000 deeds: opening the file in the
+// main window, listing a group's deeds sorted, and switching to the order-status list.
+#include "app/MainFrame.h"
+#include "app/TessaryApp.h"
+#include "app/TessaryDoc.h"
+#include "data/Catalogue.h"
+#include "data/DeedFile.h"
+#include "framework/CommandRouter.h"
+#include "framework/Prompt.h"
+#include "framework/Text.h"
+#include "resources/CommandIds.h"
+#include "views/DeedView.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+#include <unistd.h>
+
+namespace {
+
+using namespace tessary;
+
+constexpr int kDeedCount = 1'000'000;
+
+class SilentPrompt : public fw::CPrompt {
+public:
+    fw::MsgAnswer message(QWidget*, const QString&, fw::MsgButtons, fw::MsgIcon,
+                          fw::MsgAnswer defaultAnswer) override {
+        return defaultAnswer;
+    }
+    QString openFileName(QWidget*, const fw::FileDialogSpec&) override { return {}; }
+    QString saveFileName(QWidget*, const fw::FileDialogSpec&) override { return {}; }
+};
+
+std::string makeFolder() {
+    char pattern[] = "/tmp/tessary-guibench-XXXXXX";
+    return std::string(::mkdtemp(pattern));
+}
+
+void writeDeedFile(const std::string& path) {
+    Catalogue catalogue;
+    catalogue.buildDefault();
+    std::vector<std::uint32_t> typeKeys;
+    for (const CatalogueEntry& e : catalogue.entries()) {
+        if (e.byte3() <= 4 && e.byte2() >= 1 && e.byte2() <= 120 && e.byte1() >= 1) {
+            typeKeys.push_back(e.key);
+        }
+    }
+    const int materials[] = {0, 1, 9, 1, 4};
+    std::mt19937 random(7);
+    std::string out;
+    appendDeedCount(out, kDeedCount);
+    for (int i = 0; i < kDeedCount; ++i) {
+        const std::uint32_t key = typeKeys[random() % typeKeys.size()];
+        Deed d;
+        d.itemCode = key | static_cast<std::uint32_t>(1 + random() % materials[key >> 24]);
+        d.orderCode = Deed::makeOrderCode(1 + static_cast<int>(random() % 2),
+                                          1 + static_cast<int>(random() % 3));
+        d.serialNumber = static_cast<std::uint32_t>(i + 1);
+        if (random() % 3 == 0) {
+            d.comment = "trade";
+        }
+        appendDeedRecord(out, d);
+    }
+    FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(out.data(), 1, out.size(), f);
+    std::fclose(f);
+}
+
+struct Program {
+    std::string folder = makeFolder();
+    SilentPrompt prompt;
+    std::unique_ptr<CTessaryApp> app;
+    Program() {
+        writeDeedFile(folder + "/big.dat");
+        app = std::make_unique<CTessaryApp>(prompt, folder, folder);
+        app->start();
+        app->mainFrame()->show();
+    }
+};
+
+Program& program() {
+    static Program* p = new Program;
+    return *p;
+}
+
+// Open: read the file, renew the views, the tree selects the first group and its deeds are
+// listed and sorted.
+void BM_OpenMillionDeeds(benchmark::State& state) {
+    Program& p = program();
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.app->newDocument();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        p.app->openDocumentFile(fw::fromPath(p.folder + "/big.dat"));
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = p.app->mainFrame()->deedView()->rowCount();
+}
+BENCHMARK(BM_OpenMillionDeeds)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A group node's deeds listed and sorted by type (the tree's selection change and a sort).
+void BM_ListGroupAndSort(benchmark::State& state) {
+    Program& p = program();
+    CTessaryDoc& doc = *p.app->document();
+    const CatalogueEntry* group = doc.catalogue().findEntry(makeKey(2, 0, 0));
+    for (auto _ : state) {
+        doc.data().selectedEntry = group;
+        doc.updateAllViews(nullptr, kHintSelectionChanged);
+        p.app->mainFrame()->router().execute(cmd::SortType);
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = p.app->mainFrame()->deedView()->rowCount();
+}
+BENCHMARK(BM_ListGroupAndSort)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Switching to the order-status list counts every deed into the rows.
+void BM_SwitchToConditionList(benchmark::State& state) {
+    Program& p = program();
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.app->mainFrame()->showDeedList();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        p.app->mainFrame()->showConditionList();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SwitchToConditionList)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

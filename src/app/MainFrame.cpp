@@ -1,0 +1,385 @@
+#include "app/MainFrame.h"
+
+#include "app/TessaryApp.h"
+#include "app/TessaryDoc.h"
+#include "framework/CommandRouter.h"
+#include "framework/WaitCursor.h"
+#include "platform/DecimalText.h"
+#include "platform/ProfileFile.h"
+#include "resources/CommandIds.h"
+#include "resources/Images.h"
+#include "resources/MenuTable.h"
+#include "resources/Messages.h"
+#include "views/CategoryView.h"
+#include "views/ConditionView.h"
+#include "views/DeedView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace tessary {
+
+namespace {
+
+constexpr const char* kLayout = "Layout";
+constexpr const char* kDefaultPlacement = "00010001006000400";
+
+QString deedSortName(int item) {
+    switch (item) {
+    case 0:
+        return QStringLiteral("種類順");
+    case 1:
+        return QStringLiteral("材料順");
+    case 2:
+        return QStringLiteral("品質順");
+    case 3:
+        return QStringLiteral("数量順");
+    case 4:
+        return QStringLiteral("結合数順");
+    case 5:
+        return QStringLiteral("備考順");
+    case 6:
+        return QStringLiteral("登録番号順");
+    case 99:
+        return QStringLiteral("指定項目順");
+    default:
+        return {};
+    }
+}
+
+QString conditionSortName(int item) {
+    switch (item) {
+    case 0:
+        return QStringLiteral("カテゴリ順");
+    case 1:
+        return QStringLiteral("材料順");
+    case 2:
+        return QStringLiteral("品質順");
+    case 3:
+        return QStringLiteral("数量順");
+    case 4:
+        return QStringLiteral("残数順");
+    case 99:
+        return QStringLiteral("指定項目順");
+    default:
+        return {};
+    }
+}
+
+// A status pane as wide as its sizing text.
+QLabel* makePane(QWidget* parent, const QString& sizingText) {
+    auto* label = new QLabel(parent);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sizingText) + 8);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CTessaryApp& app, CTessaryDoc& doc) : app_(app), doc_(doc) {
+    fw::CWaitCursor wait;
+    setWindowIcon(images::appIcon());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    doc_.setDialogParent(this);
+
+    router_ = new fw::CCommandRouter([this] { return commandChain(); }, this);
+    res::registerCommands(*router_);
+    res::buildMenuBar(menuBar(), *router_);
+    connect(router_, &fw::CCommandRouter::commandExecuted, this, [this] { refreshStatusPanes(); });
+
+    // Pane 0 shows the prompt of the highlighted menu item, otherwise "レディ".
+    panes_[0] = new QLabel(msg::ready(), this);
+    statusBar()->addWidget(panes_[0], 1);
+    panes_[1] = makePane(this, QStringLiteral(" 000000 / 000000 枚 "));
+    panes_[2] = makePane(this, QStringLiteral("登録番号順"));
+    panes_[3] = makePane(this, msg::filterSet());
+    for (int i = 1; i < 4; ++i) {
+        statusBar()->addPermanentWidget(panes_[i]);
+    }
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setChildrenCollapsible(false);
+    setCentralWidget(splitter_);
+    const int treeWidth = std::max(0, doc_.settings().readInt(kLayout, "CategoryViewWidth", 200));
+    tree_ = new CCategoryView(&doc_, splitter_);
+    splitter_->addWidget(tree_);
+    attachList(new CDeedView(&doc_, splitter_));
+    splitter_->setSizes({treeWidth, std::max(1, width() - treeWidth)});
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+
+    tree_->attachTo(&doc_);
+    list_->attachTo(&doc_);
+
+    doc_.titleChanged = [this] { updateTitle(); };
+    doc_.viewsChanged = [this] { updateTitle(); };
+    qApp->installEventFilter(this);
+
+    // The panes follow the document while the program is idle, too.
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, [this] { refreshStatusPanes(); });
+    idle->start(250);
+    updateTitle();
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    doc_.titleChanged = nullptr;
+    doc_.viewsChanged = nullptr;
+    if (!layoutSaved_) {
+        saveLayout();
+    }
+    // The list views save their column widths as they go.
+    delete list_;
+    list_ = nullptr;
+    delete tree_;
+    tree_ = nullptr;
+    doc_.setDialogParent(nullptr);
+}
+
+CDeedView* CMainFrame::deedView() const {
+    return dynamic_cast<CDeedView*>(list_);
+}
+
+CConditionView* CMainFrame::conditionView() const {
+    return dynamic_cast<CConditionView*>(list_);
+}
+
+std::vector<fw::CCommandTarget*> CMainFrame::commandChain() {
+    std::vector<fw::CCommandTarget*> chain;
+    for (fw::CView* view : doc_.views()) {
+        chain.push_back(view);
+    }
+    chain.push_back(&doc_);
+    chain.push_back(this);
+    chain.push_back(&app_);
+    return chain;
+}
+
+void CMainFrame::attachList(CTessaryListView* list) {
+    list_ = list;
+    splitter_->insertWidget(1, list_);
+    connect(list_, &CTessaryListView::contextMenuRequested, this, &CMainFrame::trackPopup);
+}
+
+void CMainFrame::initialUpdateViews() {
+    tree_->onInitialUpdate();
+    list_->onInitialUpdate();
+    updateTitle();
+    refreshStatusPanes();
+}
+
+template <class View>
+void CMainFrame::switchList() {
+    if (dynamic_cast<View*>(list_) != nullptr) {
+        return;
+    }
+    fw::CWaitCursor wait;
+    const bool listHadFocus = list_->hasFocus();
+    const QList<int> sizes = splitter_->sizes();
+    CTessaryListView* old = list_;
+    list_ = nullptr;
+    delete old;
+    attachList(new View(&doc_, splitter_));
+    list_->attachTo(&doc_);
+    list_->onInitialUpdate();
+    splitter_->setSizes(sizes);
+    doc_.updateAllViews(nullptr, kHintListSwitched);
+    if (listHadFocus) {
+        list_->setFocus();
+    }
+    updateTitle();
+    refreshStatusPanes();
+}
+
+void CMainFrame::showDeedList() {
+    switchList<CDeedView>();
+}
+void CMainFrame::showConditionList() {
+    switchList<CConditionView>();
+}
+
+void CMainFrame::updateTitle() {
+    QString title = msg::appTitle();
+    if (!doc_.title().isEmpty()) {
+        title += QStringLiteral(" - ") + doc_.title();
+    }
+    if (deedView() != nullptr) {
+        title += msg::deedListTitle();
+    } else if (conditionView() != nullptr) {
+        title += msg::conditionListTitle();
+    }
+    setWindowTitle(title);
+}
+
+QString CMainFrame::paneText(int pane) const {
+    const DeedDocument& data = doc_.data();
+    if (deedView() != nullptr) {
+        switch (pane) {
+        case 1:
+            return QStringLiteral(" %1 / %2 枚 ")
+                .arg(deedView()->rowCount())
+                .arg(static_cast<qulonglong>(data.deeds().size()));
+        case 2:
+            return deedSortName(data.deedSort.sortItem);
+        case 3:
+            return data.isDeedFilterSet() ? msg::filterSet() : QString();
+        default:
+            return {};
+        }
+    }
+    if (conditionView() != nullptr) {
+        switch (pane) {
+        case 2:
+            return conditionSortName(data.conditionSort.sortItem);
+        case 3:
+            return data.isConditionFilterSet() ? msg::filterSet() : QString();
+        default:
+            return {};
+        }
+    }
+    return {};
+}
+
+void CMainFrame::refreshStatusPanes() {
+    for (int pane = 1; pane < 4; ++pane) {
+        const QString text = paneText(pane);
+        if (panes_[pane]->text() != text) {
+            panes_[pane]->setText(text);
+        }
+    }
+}
+
+void CMainFrame::restorePlacement(const std::string& stored) {
+    const std::string value = stored.size() == 17 ? stored : std::string(kDefaultPlacement);
+    const std::string_view v = value;
+    const bool maximised = parseLeadingInt(v.substr(0, 1)) != 0;
+    const int left = parseLeadingInt(v.substr(1, 4));
+    const int top = parseLeadingInt(v.substr(5, 4));
+    const int right = parseLeadingInt(v.substr(9, 4));
+    const int bottom = parseLeadingInt(v.substr(13, 4));
+    QRect rect(left, top, std::max(right - left, 160), std::max(bottom - top, 120));
+    // A window off every screen would be lost to the user: bring it back onto the primary one.
+    bool visible = false;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(rect.adjusted(0, 0, -rect.width() / 2, -10))) {
+            visible = true;
+        }
+    }
+    if (!visible && QGuiApplication::primaryScreen() != nullptr) {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        rect.setSize(rect.size().boundedTo(area.size()));
+        rect.moveTopLeft(area.topLeft() + QPoint(10, 10));
+    }
+    setGeometry(rect);
+    if (maximised) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+std::string CMainFrame::placementValue() const {
+    const QRect r = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    std::string value = isMaximized() ? "1" : "0";
+    for (const int v : {r.left(), r.top(), r.right() + 1, r.bottom() + 1}) {
+        appendZeroPadded(value, v, 4);
+    }
+    return value;
+}
+
+void CMainFrame::saveLayout() {
+    fw::CWaitCursor wait;
+    ProfileFile& settings = doc_.settings();
+    settings.writeInt(kLayout, "CategoryViewWidth", tree_ != nullptr ? tree_->width() : 200);
+    settings.writeString(kLayout, "MainWindowPos", placementValue());
+    layoutSaved_ = true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!doc_.saveModified()) {
+        event->ignore();
+        return;
+    }
+    saveLayout();
+    event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            QApplication::activeModalWidget() == nullptr) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus != nullptr && isAncestorOf(focus) && focus->window() == this) {
+                // Tab (with or without Shift) moves between the tree and the list, and nothing
+                // else sees it.
+                const auto within = [focus](QWidget* w) {
+                    return w != nullptr && (focus == w || w->isAncestorOf(focus));
+                };
+                if (within(tree_)) {
+                    list_->setFocus(Qt::TabFocusReason);
+                } else if (within(list_)) {
+                    tree_->setFocus(Qt::TabFocusReason);
+                }
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::trackPopup(int popup, const QPoint& globalPos) {
+    QMenu* menu = res::buildPopup(popup, *router_, this);
+    menu->exec(globalPos);
+    delete menu;
+}
+
+bool CMainFrame::onUpdateCommand(fw::CCmdUI& ui) {
+    switch (ui.id()) {
+    case cmd::ShowDeedList:
+        ui.setRadio(deedView() != nullptr);
+        return true;
+    case cmd::ShowConditionList:
+        ui.setRadio(conditionView() != nullptr);
+        return true;
+    case cmd::ViewStatusBar:
+        ui.setCheck(statusBar()->isVisible());
+        return true;
+    case cmd::AppExit:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::onCommand(int id) {
+    switch (id) {
+    case cmd::ShowDeedList:
+        showDeedList();
+        return true;
+    case cmd::ShowConditionList:
+        showConditionList();
+        return true;
+    case cmd::ViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        return true;
+    case cmd::AppExit:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tessary

@@ -1,0 +1,151 @@
+#include "app/TessaryApp.h"
+
+#include "app/MainFrame.h"
+#include "app/TessaryDoc.h"
+#include "framework/Prompt.h"
+#include "framework/Text.h"
+#include "framework/WaitCursor.h"
+#include "platform/ProfileFile.h"
+#include "resources/CommandIds.h"
+#include "resources/Images.h"
+#include "resources/Messages.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tessary {
+
+CTessaryApp::CTessaryApp(fw::CPrompt& prompt, std::string workingFolder, std::string markerFolder)
+    : prompt_(prompt), folder_(std::move(workingFolder)), marker_(std::move(markerFolder)) {
+    if (folder_.empty() || folder_.back() != '/') {
+        folder_ += '/';
+    }
+}
+
+CTessaryApp::~CTessaryApp() {
+    // The window goes before the document it shows.
+    frame_.reset();
+    doc_.reset();
+}
+
+bool CTessaryApp::start() {
+    if (!marker_.acquire()) {
+        prompt_.message(nullptr, msg::alreadyRunning(), fw::MsgButtons::Ok, fw::MsgIcon::Stop,
+                        fw::MsgAnswer::Ok);
+        return false;
+    }
+    settings_ = std::make_unique<ProfileFile>(folder_ + "Tessary.ini");
+    doc_ = std::make_unique<CTessaryDoc>(prompt_, *settings_);
+
+    // The working folder's default file, created when missing. A file that cannot be read ends
+    // the program without writing anything to it.
+    const QString folder = fw::fromPath(folder_);
+    if (!doc_->onOpenDocument(folder)) {
+        return false;
+    }
+    doc_->setPathName(folder);
+    doc_->setModifiedFlag(false);
+
+    frame_ = std::make_unique<CMainFrame>(*this, *doc_);
+    frame_->initialUpdateViews();
+    frame_->restorePlacement(settings_->readString("Layout", "MainWindowPos", "00010001006000400"));
+    return true;
+}
+
+bool CTessaryApp::newDocument() {
+    if (!doc_->saveModified()) {
+        return false;
+    }
+    doc_->onNewDocument();
+    frame_->initialUpdateViews();
+    return true;
+}
+
+bool CTessaryApp::openDocumentFile(const QString& path) {
+    // The file that is open already is not read again.
+    if (!doc_->pathName().isEmpty() &&
+        DeedDocument::sameDocumentFile(fw::toPath(path), fw::toPath(doc_->pathName()))) {
+        return true;
+    }
+    if (!doc_->saveModified()) {
+        return false;
+    }
+    const bool wasModified = doc_->isModified();
+    doc_->setModifiedFlag(false);
+    if (!doc_->onOpenDocument(path)) {
+        if (!doc_->isModified()) {
+            // The previous contents are untouched.
+            doc_->setModifiedFlag(wasModified);
+        } else {
+            // The contents were replaced before the file failed: a new, empty document, and
+            // the views shown anew so no row points at a deed that is gone.
+            doc_->onNewDocument();
+            frame_->initialUpdateViews();
+        }
+        return false;
+    }
+    doc_->setPathName(path);
+    frame_->initialUpdateViews();
+    return true;
+}
+
+void CTessaryApp::fileOpen() {
+    fw::FileDialogSpec spec;
+    spec.title = msg::openTitle();
+    spec.filter = msg::deedFileFilter();
+    const QString path = prompt_.openFileName(frame_.get(), spec);
+    if (!path.isEmpty()) {
+        openDocumentFile(path);
+    }
+}
+
+void CTessaryApp::showAbout() {
+    QDialog dialog(frame_.get());
+    dialog.setWindowTitle(msg::aboutTitle());
+    auto* icon = new QLabel(&dialog);
+    icon->setPixmap(images::appIcon().pixmap(32, 32));
+    auto* text = new QLabel(msg::aboutText(), &dialog);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addSpacing(12);
+    row->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+bool CTessaryApp::onUpdateCommand(fw::CCmdUI& ui) {
+    switch (ui.id()) {
+    case cmd::FileNew:
+    case cmd::FileOpen:
+    case cmd::About:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTessaryApp::onCommand(int id) {
+    switch (id) {
+    case cmd::FileNew:
+        newDocument();
+        return true;
+    case cmd::FileOpen:
+        fileOpen();
+        return true;
+    case cmd::About:
+        showAbout();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tessary

@@ -1,0 +1,17 @@
+// Shows the busy cursor for the lifetime of the object.
+#pragma once
+
+#include <QApplication>
+#include <QCursor>
+
+namespace tessary::fw {
+
+class CWaitCursor {
+public:
+    CWaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+} // namespace tessary::fw

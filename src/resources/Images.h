@@ -1,0 +1,20 @@
+// The 16x16 image strip shared by the tree and the lists, and the program icon. All images are
+// drawn by the program itself.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace tessary::images {
+
+inline constexpr int kImageCount = 31;
+inline constexpr int kImageSize = 16;
+
+// Image `index` of the strip (0 to 30); any other index gives an empty (null) pixmap.
+// Needs a QGuiApplication.
+const QPixmap& image(int index);
+
+// The program's icon in several sizes.
+QIcon appIcon();
+
+} // namespace tessary::images

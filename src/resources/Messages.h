@@ -1,0 +1,74 @@
+// Texts the program shows in message boxes, titles and panes.
+#pragma once
+
+#include <QString>
+
+namespace tessary::msg {
+
+inline QString appTitle() {
+    return QStringLiteral("テサリー");
+}
+inline QString ready() {
+    return QStringLiteral("レディ");
+}
+inline QString aboutText() {
+    return QStringLiteral("テサリー  Ver 2.0");
+}
+inline QString aboutTitle() {
+    return QStringLiteral("バージョン情報");
+}
+
+inline QString alreadyRunning() {
+    return QStringLiteral("テサリー は起動中です。\n"
+                          "\n"
+                          "【 説明 】\n"
+                          "　テサリー が起動していないのに\n"
+                          "　このメッセージが表示された場合は、コンピュータを再起動\n"
+                          "　してから、再度 テサリー を起動\n"
+                          "　してください。");
+}
+
+// File messages of the open and save cycle.
+inline QString unexpectedFormat() {
+    return QStringLiteral("予期しないﾌｧｲﾙ形式です。");
+}
+inline QString fileNotFound(const QString& path) {
+    return QStringLiteral("%1 が見つかりません。").arg(path);
+}
+inline QString cannotOpen(const QString& path) {
+    return QStringLiteral("%1 を開くことができません。").arg(path);
+}
+inline QString readFailed(const QString& path) {
+    return QStringLiteral("%1 の読み込み中に予期しないｴﾗｰが発生しました。").arg(path);
+}
+inline QString saveFailed(const QString& path, const QString& reason) {
+    return QStringLiteral("%1 を保存できません。\n%2").arg(path, reason);
+}
+
+// Dialog titles and filters of the file cycle.
+inline QString openTitle() {
+    return QStringLiteral("開く");
+}
+inline QString appendTitle() {
+    return QStringLiteral("追加読み込み");
+}
+inline QString saveAsTitle() {
+    return QStringLiteral("名前を付けて保存");
+}
+inline QString deedFileFilter() {
+    return QStringLiteral("ﾃﾞｨｰﾄﾞ ﾌｧｲﾙ (*.dat)|*.dat|すべてのﾌｧｲﾙ (*.*)|*.*||");
+}
+
+// Window title parts.
+inline QString deedListTitle() {
+    return QStringLiteral(" 【 ディード一覧 】");
+}
+inline QString conditionListTitle() {
+    return QStringLiteral(" 【 受注状況一覧 】");
+}
+
+inline QString filterSet() {
+    return QStringLiteral("表示条件あり");
+}
+
+} // namespace tessary::msg

@@ -1,0 +1,268 @@
+#include "views/CategoryView.h"
+
+#include "app/TessaryDoc.h"
+#include "framework/Text.h"
+#include "framework/WaitCursor.h"
+#include "platform/ProfileFile.h"
+#include "resources/CommandIds.h"
+#include "resources/Images.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include <cstdio>
+
+namespace tessary {
+
+namespace {
+
+constexpr int kItemHeight = 18;
+constexpr const char* kSettingsSection = "Settings";
+
+// Every row of the tree is 18 pixels high, whatever the font asks for.
+class CFixedHeightDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight};
+    }
+};
+
+// "GroupExpand%03d": where a group's expansion is remembered.
+std::string groupExpandKey(int group) {
+    char key[32];
+    std::snprintf(key, sizeof key, "GroupExpand%03d", group);
+    return key;
+}
+
+bool isGroupEntry(const CatalogueEntry& e) {
+    return e.byte3() <= kMaxGroupOrCategory && e.byte2() == 0 && e.byte1() == 0;
+}
+
+bool isCategoryEntry(const CatalogueEntry& e) {
+    return e.byte3() <= kMaxGroupOrCategory && e.byte2() != 0 && e.byte1() == 0;
+}
+
+// The tree shows an entry's image unchanged when the item is selected, so the selected-state
+// pixmap is the normal one (the style would otherwise tint it).
+QIcon entryIcon(int iconIndex) {
+    const QPixmap& pixmap = images::image(iconIndex);
+    QIcon icon;
+    if (!pixmap.isNull()) {
+        icon.addPixmap(pixmap, QIcon::Normal);
+        icon.addPixmap(pixmap, QIcon::Selected);
+    }
+    return icon;
+}
+
+QTreeWidgetItem* makeItem(const CatalogueEntry& entry) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, QLatin1Char(' ') + fw::fromCp932(entry.name) + QLatin1Char(' '));
+    item->setIcon(0, entryIcon(entry.iconIndex));
+    item->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&entry)));
+    return item;
+}
+
+} // namespace
+
+CCategoryView::CCategoryView(CTessaryDoc* doc, QWidget* parent) : QTreeWidget(parent), doc_(doc) {
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setItemsExpandable(true);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setItemDelegate(new CFixedHeightDelegate(this));
+
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &CCategoryView::onSelectionChanged);
+    connect(this, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* item) { onExpandedChanged(item, true); });
+    connect(this, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem* item) { onExpandedChanged(item, false); });
+}
+
+const CatalogueEntry* CCategoryView::entryOf(const QTreeWidgetItem* item) {
+    if (item == nullptr) {
+        return nullptr;
+    }
+    return reinterpret_cast<const CatalogueEntry*>(item->data(0, Qt::UserRole).value<quintptr>());
+}
+
+const CatalogueEntry* CCategoryView::currentEntry() const {
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? nullptr : entryOf(selected.first());
+}
+
+void CCategoryView::onInitialUpdate() {
+    if (!treePending_) {
+        return;
+    }
+    fw::CWaitCursor wait;
+    setIconSize(QSize(images::kImageSize, images::kImageSize));
+    buildTree();
+    treePending_ = false;
+}
+
+void CCategoryView::onUpdate(fw::CView* sender, int hint) {
+    (void)sender;
+    switch (hint) {
+    case kHintReselect:
+        selectAgain();
+        break;
+    case kHintNamesChanged:
+        buildTree();
+        break;
+    default:
+        break;
+    }
+}
+
+void CCategoryView::buildTree() {
+    fw::CWaitCursor wait;
+    // Building neither reports selections nor writes expansion states.
+    const QSignalBlocker blocker(this);
+    setUpdatesEnabled(false);
+    clear();
+
+    ProfileFile& settings = doc_->settings();
+    QTreeWidgetItem* group = nullptr;
+    bool groupExpand = false;
+    for (const CatalogueEntry& entry : doc_->catalogue().entries()) {
+        if (isGroupEntry(entry)) {
+            if (group != nullptr && groupExpand) {
+                group->setExpanded(true);
+            }
+            group = makeItem(entry);
+            addTopLevelItem(group);
+            groupExpand = settings.readInt(kSettingsSection, groupExpandKey(entry.byte3()), 1) != 0;
+        } else if (isCategoryEntry(entry) && group != nullptr) {
+            group->addChild(makeItem(entry));
+        }
+    }
+    if (group != nullptr && groupExpand) {
+        group->setExpanded(true);
+    }
+
+    // The items the selection pointed at are gone; the lists ask for a new selection (hint 1).
+    doc_->data().selectedEntry = nullptr;
+    setUpdatesEnabled(true);
+}
+
+void CCategoryView::selectAgain() {
+    QTreeWidgetItem* target = nullptr;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        if (topLevelItem(i)->isExpanded()) {
+            target = topLevelItem(i);
+            break;
+        }
+    }
+    if (target == nullptr && topLevelItemCount() > 0) {
+        target = topLevelItem(0);
+    }
+    if (target == nullptr) {
+        return;
+    }
+    {
+        // Clearing and selecting report once, below, even when the item stays the same.
+        const QSignalBlocker blocker(this);
+        clearSelection();
+        setCurrentItem(target);
+        target->setSelected(true);
+    }
+    scrollToItem(target);
+    onSelectionChanged();
+}
+
+void CCategoryView::onSelectionChanged() {
+    DeedDocument& data = doc_->data();
+    data.selectedEntry = currentEntry();
+    data.clearDeedFilter();
+    data.clearConditionFilter();
+    if (!data.rebuildPending) {
+        doc_->updateAllViews(this, kHintSelectionChanged);
+    }
+}
+
+void CCategoryView::onExpandedChanged(QTreeWidgetItem* item, bool expanded) {
+    const CatalogueEntry* entry = entryOf(item);
+    if (entry == nullptr) {
+        return;
+    }
+    doc_->settings().writeInt(kSettingsSection, groupExpandKey(entry->byte3()), expanded ? 1 : 0);
+}
+
+void CCategoryView::drawBranches(QPainter* painter, const QRect& rect,
+                                 const QModelIndex& index) const {
+    const int indent = indentation();
+    if (indent <= 0 || !index.isValid()) {
+        return;
+    }
+    const QAbstractItemModel* m = index.model();
+    int level = 0;
+    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent()) {
+        ++level;
+    }
+
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(palette().color(QPalette::Mid));
+    // One-pixel dotted lines on a checkerboard, so dots line up from row to row.
+    auto vline = [&](int x, int y1, int y2) {
+        for (int y = y1; y <= y2; ++y) {
+            if (((x + y) & 1) == 0) {
+                painter->drawPoint(x, y);
+            }
+        }
+    };
+    auto hline = [&](int x1, int x2, int y) {
+        for (int x = x1; x <= x2; ++x) {
+            if (((x + y) & 1) == 0) {
+                painter->drawPoint(x, y);
+            }
+        }
+    };
+    auto hasNextSibling = [&](const QModelIndex& i) {
+        return i.row() + 1 < m->rowCount(i.parent());
+    };
+
+    // The item's own cell is the rightmost; each ancestor's cell lies to its left.
+    const int top = rect.top();
+    const int bottom = rect.bottom();
+    const int midY = top + rect.height() / 2;
+    const int cellLeft = rect.right() + 1 - indent;
+    const int midX = cellLeft + indent / 2;
+    if (index.row() > 0 || level > 0) {
+        vline(midX, top, midY);
+    }
+    if (hasNextSibling(index)) {
+        vline(midX, midY, bottom);
+    }
+    hline(midX, cellLeft + indent - 1, midY);
+    QModelIndex ancestor = index.parent();
+    for (int l = 1; l <= level; ++l, ancestor = ancestor.parent()) {
+        if (hasNextSibling(ancestor)) {
+            vline(cellLeft - l * indent + indent / 2, top, bottom);
+        }
+    }
+
+    // The plus/minus box of an item with children.
+    if (m->rowCount(index) > 0) {
+        const QRect box(midX - 4, midY - 4, 8, 8);
+        painter->setBrush(palette().color(QPalette::Base));
+        painter->setPen(palette().color(QPalette::Mid));
+        painter->drawRect(box);
+        painter->setPen(palette().color(QPalette::Text));
+        painter->drawLine(midX - 2, midY, midX + 2, midY);
+        if (!isExpanded(index)) {
+            painter->drawLine(midX, midY - 2, midX, midY + 2);
+        }
+    }
+    painter->restore();
+}
+
+} // namespace tessary

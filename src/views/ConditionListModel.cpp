@@ -1,0 +1,184 @@
+#include "views/ConditionListModel.h"
+
+#include "data/Catalogue.h"
+#include "framework/Text.h"
+#include "status/ConditionRow.h"
+#include "views/TessaryListView.h"
+
+#include <unordered_map>
+
+namespace tessary {
+namespace {
+
+QString columnTitle(int column) {
+    switch (column) {
+    case 0:
+        return QStringLiteral("カテゴリ");
+    case 1:
+        return QStringLiteral("材料");
+    case 2:
+        return QStringLiteral("品質");
+    case 3:
+        return QStringLiteral("数量");
+    case 4:
+        return QStringLiteral("残数");
+    case 5:
+        return QStringLiteral("大口");
+    case 6:
+        return QStringLiteral("小口1");
+    case 7:
+        return QStringLiteral("小口2");
+    case 8:
+        return QStringLiteral("小口3");
+    case 9:
+        return QStringLiteral("小口4");
+    case 10:
+        return QStringLiteral("小口5");
+    case 11:
+        return QStringLiteral("小口6");
+    default:
+        return {};
+    }
+}
+
+QString spacedName(const std::string& cp932) {
+    return QLatin1Char(' ') + fw::fromCp932(cp932);
+}
+
+} // namespace
+
+ConditionListModel::ConditionListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ConditionListModel::setRows(std::vector<const ConditionRow*>&& rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+const ConditionRow* ConditionListModel::conditionRowAt(int row) const {
+    if (row < 0 || row >= static_cast<int>(rows_.size())) {
+        return nullptr;
+    }
+    return rows_[static_cast<std::size_t>(row)];
+}
+
+void ConditionListModel::reorder(
+    const std::function<void(std::vector<const ConditionRow*>&)>& reorder) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The persistent indexes (selection, current row) remember their rows, not their positions.
+    const QModelIndexList before = persistentIndexList();
+    std::vector<const ConditionRow*> held;
+    held.reserve(static_cast<std::size_t>(before.size()));
+    std::unordered_map<const ConditionRow*, int> newRow;
+    for (const QModelIndex& index : before) {
+        held.push_back(conditionRowAt(index.row()));
+        newRow.emplace(held.back(), -1);
+    }
+    reorder(rows_);
+    if (!newRow.empty()) {
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const auto found = newRow.find(rows_[i]);
+            if (found != newRow.end()) {
+                found->second = static_cast<int>(i);
+            }
+        }
+    }
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const int row = newRow[held[static_cast<std::size_t>(i)]];
+        after.append(row < 0 ? QModelIndex() : index(row, before[i].column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+QString ConditionListModel::cellText(const ConditionRow& row, int column) const {
+    if (column == 4) {
+        return QStringLiteral(" %1 / %2 ").arg(row.remaining()).arg(static_cast<int>(row.required));
+    }
+    if (column == kFirstSlotColumn) {
+        return QStringLiteral(" 大口");
+    }
+    if (catalogue_ == nullptr) {
+        return {};
+    }
+    const Catalogue& names = *catalogue_;
+    switch (column) {
+    case 0:
+        return spacedName(names.nameOf(kNameCategory, row));
+    case 1:
+        return spacedName(names.nameOf(kNameMaterial, row));
+    case 2:
+        return spacedName(names.nameOf(kNameQuality, row));
+    case 3:
+        return spacedName(names.nameOf(kNameQuantity, row)) + QLatin1Char(' ');
+    default:
+        break;
+    }
+    if (column > kFirstSlotColumn && column < kColumnCount) {
+        // The small types 2 to 7 of the row's category; a type it lacks has the empty name.
+        const int type = column - kFirstSlotColumn + 1;
+        return spacedName(names.nameOf(kNameType, row.group(), row.category(), type, 0, 0, 0));
+    }
+    return {};
+}
+
+Qt::Alignment ConditionListModel::columnAlignment(int column) {
+    const bool right = column == 3 || column == 4;
+    return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+int ConditionListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ConditionListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant ConditionListModel::data(const QModelIndex& index, int role) const {
+    const ConditionRow* row = index.isValid() ? conditionRowAt(index.row()) : nullptr;
+    if (row == nullptr) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(*row, index.column());
+    case Qt::TextAlignmentRole:
+        return static_cast<int>(columnAlignment(index.column()));
+    case kRecordRole:
+        return QVariant::fromValue(row);
+    case kIconIndexRole:
+        return static_cast<int>(row->iconIndex);
+    case kMaterialColorRole:
+        return static_cast<uint>(row->materialColor);
+    case kRemainingRole:
+        return row->remaining();
+    case kFilledRole:
+        return static_cast<int>(row->filled);
+    case kSlotCountRole:
+        if (index.column() >= kFirstSlotColumn && index.column() < kColumnCount) {
+            return static_cast<int>(
+                row->typeCounts[static_cast<std::size_t>(index.column() - kFirstSlotColumn)]);
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ConditionListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return columnTitle(section);
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return static_cast<int>(columnAlignment(section));
+    }
+    return {};
+}
+
+} // namespace tessary

@@ -1,0 +1,185 @@
+#include "views/ConditionView.h"
+
+#include "data/RowSort.h"
+
+#include "app/TessaryDoc.h"
+#include "data/DeedSortKey.h"
+#include "data/Filters.h"
+#include "framework/WaitCursor.h"
+#include "platform/ProfileFile.h"
+#include "resources/CommandIds.h"
+#include "views/ColumnWidths.h"
+#include "views/ConditionListModel.h"
+
+namespace tessary {
+namespace {
+
+constexpr const char* kColumnsKey = "ConditionViewColumns";
+constexpr const char* kDefaultColumns = "010801160079004800360036012601260126012601260126";
+constexpr const char* kSortOrderKey = "ConditionViewSortItem";
+
+// Sort items from this one up (the slot columns) sort nothing, except the item order 99.
+constexpr int kFirstIgnoredSortItem = 5;
+
+// The sort item a sort command of this list stands for, or -1.
+int sortItemOf(int id) {
+    switch (id) {
+    case cmd::SortCategory:
+        return 0;
+    case cmd::SortMaterial:
+        return 1;
+    case cmd::SortQuality:
+        return 2;
+    case cmd::SortQuantity:
+        return 3;
+    case cmd::SortRemaining:
+        return 4;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+CConditionView::CConditionView(CTessaryDoc* doc, QWidget* parent)
+    : CTessaryListView(kDrawConditions, doc, parent), model_(new ConditionListModel(this)) {
+    model_->setCatalogue(&doc->catalogue());
+    setModel(model_);
+}
+
+CConditionView::~CConditionView() {
+    if (!columnsPending_) {
+        writeColumnWidths(doc()->settings(), kColumnsKey, columnWidths());
+    }
+}
+
+void CConditionView::onInitialUpdate() {
+    if (columnsPending_) {
+        fw::CWaitCursor wait;
+        applyColumnWidths(readColumnWidths(doc()->settings(), kColumnsKey,
+                                           ConditionListModel::kColumnCount, kDefaultColumns));
+        columnsPending_ = false;
+    }
+    buildRows();
+    DeedDocument& data = doc()->data();
+    data.clearConditionFilter();
+    if (data.rebuildPending) {
+        // The contents were replaced: the tree selects again, and its selection re-lists us.
+        data.rebuildPending = false;
+        doc()->updateAllViews(this, kHintReselect);
+    }
+}
+
+void CConditionView::buildRows() {
+    fw::CWaitCursor wait;
+    // The rows the list points to are about to be replaced.
+    model_->clear();
+    doc()->data().buildConditionRows();
+}
+
+void CConditionView::onUpdate(fw::CView* sender, int hint) {
+    (void)sender;
+    switch (hint) {
+    case kHintAppended:
+    case kHintDownloaded:
+        // The deeds changed: count them again before listing.
+        buildRows();
+        relist();
+        break;
+    case kHintSelectionChanged:
+    case kHintFilterChanged:
+    case kHintListSwitched:
+        relist();
+        break;
+    case kHintNamesChanged: {
+        fw::CWaitCursor wait;
+        model_->clear();
+        doc()->data().rebuildPending = false;
+        doc()->updateAllViews(this, kHintReselect);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CConditionView::relist() {
+    fw::CWaitCursor wait;
+    model_->clear();
+    const DeedDocument& data = doc()->data();
+    if (data.selectedEntry == nullptr) {
+        return;
+    }
+    std::vector<const ConditionRow*> rows;
+    for (const ConditionRow& row : data.conditionRows()) {
+        if (isInNode(data.selectedEntry, row.group(), row.category()) &&
+            passesConditionFilter(data.conditionFilter, row)) {
+            rows.push_back(&row);
+        }
+    }
+    model_->setRows(std::move(rows));
+    sortRows(data.conditionSort.sortItem, false);
+}
+
+void CConditionView::sortRows(int sortItem, bool toggle) {
+    if (sortItem >= kFirstIgnoredSortItem && sortItem != kSortByItemOrder) {
+        return;
+    }
+    fw::CWaitCursor wait;
+    int item = -1;
+    bool descending = false;
+    std::string order;
+    if (sortItem >= 0) {
+        SortState& state = doc()->data().conditionSort;
+        ProfileFile& settings = doc()->settings();
+        chooseSortItem(state, sortItem, toggle, [&settings] {
+            return settings.readString("Settings", kSortOrderKey, kDefaultConditionSortOrder);
+        });
+        item = state.sortItem;
+        descending = state.sortDescending;
+        order = state.sortOrder;
+    }
+    model_->reorder([item, descending, &order](std::vector<const ConditionRow*>& rows) {
+        sortRowsByKey(
+            rows,
+            [item, &order](const ConditionRow* row, std::string& out) {
+                row->appendSortKey(out, item, order);
+            },
+            descending);
+    });
+}
+
+void CConditionView::onColumnClicked(int column) {
+    sortRows(column, true);
+}
+
+bool CConditionView::onUpdateCommand(fw::CCmdUI& ui) {
+    if (sortItemOf(ui.id()) >= 0) {
+        ui.enable(true);
+        return true;
+    }
+    return false;
+}
+
+bool CConditionView::onCommand(int id) {
+    const int item = sortItemOf(id);
+    if (item >= 0) {
+        sortRows(item, true);
+        return true;
+    }
+    return false;
+}
+
+int CConditionView::rowCount() const {
+    return model_->rowCount();
+}
+
+const std::vector<const ConditionRow*>& CConditionView::rows() const {
+    return model_->rows();
+}
+
+void CConditionView::clearRows() {
+    model_->clear();
+}
+
+} // namespace tessary

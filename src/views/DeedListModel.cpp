@@ -1,0 +1,181 @@
+#include "views/DeedListModel.h"
+
+#include "data/Catalogue.h"
+#include "data/Deed.h"
+#include "framework/Text.h"
+#include "views/TessaryListView.h"
+
+#include <unordered_map>
+
+namespace tessary {
+namespace {
+
+QString columnTitle(int column) {
+    switch (column) {
+    case 0:
+        return QStringLiteral("種類");
+    case 1:
+        return QStringLiteral("材料");
+    case 2:
+        return QStringLiteral("品質");
+    case 3:
+        return QStringLiteral("数量");
+    case 4:
+        return QStringLiteral("結合数");
+    case 5:
+        return QStringLiteral("備考");
+    case 6:
+        return QStringLiteral("登録番号");
+    default:
+        return {};
+    }
+}
+
+// " %d ": a number with a blank on either side.
+QString spacedNumber(long long value) {
+    return QStringLiteral(" %1 ").arg(value);
+}
+
+QString spacedName(const std::string& cp932) {
+    return QLatin1Char(' ') + fw::fromCp932(cp932);
+}
+
+} // namespace
+
+DeedListModel::DeedListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void DeedListModel::setRows(std::vector<const Deed*>&& rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+const Deed* DeedListModel::deedAt(int row) const {
+    if (row < 0 || row >= static_cast<int>(rows_.size())) {
+        return nullptr;
+    }
+    return rows_[static_cast<std::size_t>(row)];
+}
+
+void DeedListModel::reorder(const std::function<void(std::vector<const Deed*>&)>& reorder) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The persistent indexes (selection, current row) remember their deeds, not their positions.
+    const QModelIndexList before = persistentIndexList();
+    std::vector<const Deed*> held;
+    held.reserve(static_cast<std::size_t>(before.size()));
+    std::unordered_map<const Deed*, int> newRow;
+    for (const QModelIndex& index : before) {
+        held.push_back(deedAt(index.row()));
+        newRow.emplace(held.back(), -1);
+    }
+    reorder(rows_);
+    if (!newRow.empty()) {
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const auto found = newRow.find(rows_[i]);
+            if (found != newRow.end()) {
+                found->second = static_cast<int>(i);
+            }
+        }
+    }
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const int row = newRow[held[static_cast<std::size_t>(i)]];
+        after.append(row < 0 ? QModelIndex() : index(row, before[i].column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void DeedListModel::refreshRow(int row) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
+}
+
+QString DeedListModel::cellText(const Deed& deed, int column) const {
+    if (catalogue_ == nullptr) {
+        return {};
+    }
+    const Catalogue& names = *catalogue_;
+    switch (column) {
+    case 0:
+        return spacedName(names.nameOf(kNameType, deed));
+    case 1:
+        return spacedName(names.nameOf(kNameMaterial, deed));
+    case 2:
+        return spacedName(names.nameOf(kNameQuality, deed));
+    case 3: {
+        long long quantity = names.quantityNumber(deed.quantity());
+        if (deed.isLarge()) {
+            // A large order asks for the quantity of every one of its parts.
+            quantity *= names.partCountOf(deed);
+        }
+        return spacedNumber(quantity);
+    }
+    case 4: {
+        long long combined = deed.combinedCount();
+        if (deed.isLarge()) {
+            // Each combined part brings its full quantity.
+            combined *= names.quantityNumber(deed.quantity());
+        }
+        return spacedNumber(combined);
+    }
+    case 5:
+        return spacedName(deed.comment);
+    case 6:
+        return spacedNumber(deed.serialNumber);
+    default:
+        return {};
+    }
+}
+
+Qt::Alignment DeedListModel::columnAlignment(int column) {
+    const bool right = column == 3 || column == 4 || column == 6;
+    return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+int DeedListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int DeedListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant DeedListModel::data(const QModelIndex& index, int role) const {
+    const Deed* deed = index.isValid() ? deedAt(index.row()) : nullptr;
+    if (deed == nullptr) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(*deed, index.column());
+    case Qt::TextAlignmentRole:
+        return static_cast<int>(columnAlignment(index.column()));
+    case kRecordRole:
+        return QVariant::fromValue(deed);
+    case kIconIndexRole:
+        return static_cast<int>(deed->iconIndex);
+    case kMaterialColorRole:
+        return static_cast<uint>(deed->materialColor);
+    default:
+        return {};
+    }
+}
+
+QVariant DeedListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return columnTitle(section);
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return static_cast<int>(columnAlignment(section));
+    }
+    return {};
+}
+
+} // namespace tessary

@@ -1,0 +1,53 @@
+// The rows of the deed list: pointers to deeds the document owns, with every cell text computed
+// when it is asked for, so that a list of a million deeds opens and scrolls at once.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <functional>
+#include <vector>
+
+namespace tessary {
+
+class Catalogue;
+struct Deed;
+
+class DeedListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kColumnCount = 7;
+
+    explicit DeedListModel(QObject* parent = nullptr);
+
+    // The catalogue the names are taken from (the document's, so customised names show).
+    void setCatalogue(const Catalogue* catalogue) { catalogue_ = catalogue; }
+
+    // Replaces every row.
+    void setRows(std::vector<const Deed*>&& rows);
+    void clear() { setRows({}); }
+    const std::vector<const Deed*>& rows() const { return rows_; }
+    const Deed* deedAt(int row) const;
+
+    // Lets `reorder` put the same rows in a new order; selected and current rows follow their
+    // deeds.
+    void reorder(const std::function<void(std::vector<const Deed*>&)>& reorder);
+
+    // The texts of one row have changed (its deed was edited in place).
+    void refreshRow(int row);
+
+    // The text of one cell of a deed, as the list shows it.
+    QString cellText(const Deed& deed, int column) const;
+    static Qt::Alignment columnAlignment(int column);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    const Catalogue* catalogue_ = nullptr;
+    std::vector<const Deed*> rows_;
+};
+
+} // namespace tessary

@@ -1,0 +1,296 @@
+#include "views/OwnerDrawListCtrl.h"
+
+#include "framework/WaitCursor.h"
+#include "views/TessaryListView.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+namespace tessary {
+
+// Columns (title and alignment) and rows (texts and item data) of the dialog list.
+class COwnerDrawListModel : public QAbstractTableModel {
+public:
+    struct Column {
+        QString title;
+        Qt::Alignment alignment;
+    };
+    struct Row {
+        QStringList texts;
+        std::uint32_t itemData = 0;
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void reset() {
+        beginResetModel();
+        rows_.clear();
+        columns_.clear();
+        endResetModel();
+    }
+    int addColumn(const QString& title, Qt::Alignment alignment) {
+        const int column = static_cast<int>(columns_.size());
+        beginInsertColumns({}, column, column);
+        columns_.push_back({title, alignment});
+        endInsertColumns();
+        return column;
+    }
+    int addRow(const QStringList& texts, std::uint32_t itemData) {
+        const int row = static_cast<int>(rows_.size());
+        beginInsertRows({}, row, row);
+        rows_.push_back({texts, itemData});
+        endInsertRows();
+        return row;
+    }
+    void clearRows() {
+        beginResetModel();
+        rows_.clear();
+        endResetModel();
+    }
+    bool hasRow(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
+    Row& rowAt(int row) { return rows_[static_cast<std::size_t>(row)]; }
+    const Row& rowAt(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    void rowChanged(int row) {
+        emit dataChanged(index(row, 0), index(row, std::max(columnCount() - 1, 0)));
+    }
+
+    void sortRows(const std::function<bool(std::uint32_t, std::uint32_t)>& less) {
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        std::vector<int> order(rows_.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            order[i] = static_cast<int>(i);
+        }
+        std::stable_sort(order.begin(), order.end(), [this, &less](int a, int b) {
+            return less(rowAt(a).itemData, rowAt(b).itemData);
+        });
+        std::vector<int> newRow(order.size());
+        std::vector<Row> sorted;
+        sorted.reserve(rows_.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            newRow[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+            sorted.push_back(std::move(rows_[static_cast<std::size_t>(order[i])]));
+        }
+        rows_.swap(sorted);
+        const QModelIndexList before = persistentIndexList();
+        QModelIndexList after;
+        for (const QModelIndex& old : before) {
+            after.append(index(newRow[static_cast<std::size_t>(old.row())], old.column()));
+        }
+        changePersistentIndexList(before, after);
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || !hasRow(index.row()) || index.column() >= columnCount()) {
+            return {};
+        }
+        const Row& row = rowAt(index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+            return index.column() < row.texts.size() ? row.texts[index.column()] : QString();
+        case Qt::TextAlignmentRole:
+            return static_cast<int>(columns_[static_cast<std::size_t>(index.column())].alignment);
+        case kItemDataRole:
+            return static_cast<uint>(row.itemData);
+        default:
+            return {};
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
+            return {};
+        }
+        const Column& column = columns_[static_cast<std::size_t>(section)];
+        if (role == Qt::DisplayRole) {
+            return column.title;
+        }
+        if (role == Qt::TextAlignmentRole) {
+            return static_cast<int>(column.alignment | Qt::AlignVCenter);
+        }
+        return {};
+    }
+
+private:
+    std::vector<Column> columns_;
+    std::vector<Row> rows_;
+};
+
+COwnerDrawListCtrl::COwnerDrawListCtrl(QWidget* parent)
+    : QTreeView(parent), model_(new COwnerDrawListModel(this)) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setAllColumnsShowFocus(true);
+    setItemDelegate(new listdraw::CFixedRowDelegate(this));
+    setModel(model_);
+
+    QHeaderView* columns = header();
+    columns->setSectionsMovable(false);
+    columns->setStretchLastSection(false);
+    columns->setSortIndicatorShown(false);
+    columns->setMinimumSectionSize(0);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+}
+
+COwnerDrawListCtrl::~COwnerDrawListCtrl() = default;
+
+void COwnerDrawListCtrl::setDrawMode(int mode) {
+    drawMode_ = mode;
+    viewport()->update();
+}
+
+void COwnerDrawListCtrl::resetColumns() {
+    fw::CWaitCursor wait;
+    model_->reset();
+}
+
+int COwnerDrawListCtrl::addColumn(const QString& title, int width, Qt::Alignment alignment) {
+    const int column = model_->addColumn(title, alignment);
+    header()->resizeSection(column, std::max(width, 0));
+    return column;
+}
+
+int COwnerDrawListCtrl::columnCount() const {
+    return model_->columnCount();
+}
+
+int COwnerDrawListCtrl::addRow(const QStringList& texts, std::uint32_t itemData) {
+    return model_->addRow(texts, itemData);
+}
+
+void COwnerDrawListCtrl::deleteAllRows() {
+    model_->clearRows();
+}
+
+int COwnerDrawListCtrl::rowCount() const {
+    return model_->rowCount();
+}
+
+QString COwnerDrawListCtrl::text(int row, int column) const {
+    return model_->data(model_->index(row, column), Qt::DisplayRole).toString();
+}
+
+void COwnerDrawListCtrl::setText(int row, int column, const QString& text) {
+    if (!model_->hasRow(row) || column < 0 || column >= model_->columnCount()) {
+        return;
+    }
+    QStringList& texts = model_->rowAt(row).texts;
+    while (texts.size() <= column) {
+        texts.append(QString());
+    }
+    texts[column] = text;
+    model_->rowChanged(row);
+}
+
+std::uint32_t COwnerDrawListCtrl::itemData(int row) const {
+    return model_->hasRow(row) ? model_->rowAt(row).itemData : 0;
+}
+
+void COwnerDrawListCtrl::setItemData(int row, std::uint32_t itemData) {
+    if (model_->hasRow(row)) {
+        model_->rowAt(row).itemData = itemData;
+        model_->rowChanged(row);
+    }
+}
+
+void COwnerDrawListCtrl::sortRows(const std::function<bool(std::uint32_t, std::uint32_t)>& less) {
+    model_->sortRows(less);
+}
+
+int COwnerDrawListCtrl::currentRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void COwnerDrawListCtrl::setCurrentRow(int row) {
+    if (model_->hasRow(row)) {
+        setCurrentIndex(model_->index(row, 0));
+    }
+}
+
+void COwnerDrawListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    if (drawMode_ != kDrawDetail && drawMode_ != kDrawPlain) {
+        return;
+    }
+    painter->save();
+    painter->setFont(font());
+    const QRect row = listdraw::rowRect(*this, option.rect);
+    const listdraw::RowState state = listdraw::rowState(*this, index);
+    if (drawMode_ == kDrawPlain) {
+        listdraw::drawPlainRow(*painter, *this, row, index, state);
+    } else {
+        drawDetailRow(*painter, row, index, state.current && state.focused);
+    }
+    painter->restore();
+}
+
+void COwnerDrawListCtrl::drawDetailRow(QPainter& painter, const QRect& row,
+                                       const QModelIndex& index, bool focusFrame) const {
+    const QPalette& colours = palette();
+    const QColor windowText = colours.color(QPalette::Active, QPalette::Text);
+    const std::uint32_t data = index.data(kItemDataRole).toUInt();
+    painter.fillRect(row, (data & 0xFFu) != 0 ? QColor(255, 128, 128)
+                                              : colours.color(QPalette::Active, QPalette::Base));
+    painter.setPen(windowText);
+
+    const QHeaderView* columns = header();
+    const int columnCount = model_->columnCount();
+    int x = row.left();
+    for (int column = 0; column < columnCount; ++column) {
+        const int width = columns->sectionSize(column);
+        QRect textRect(x, row.top(), width, row.height());
+        x += width;
+        if (column == 0) {
+            textRect.setLeft(textRect.left() + listdraw::kImageIndent);
+        }
+        const QModelIndex cell = index.siblingAtColumn(column);
+        listdraw::drawCellText(painter, textRect, cell.data().toString(),
+                               Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt()));
+        if (column == 0 && width > 17) {
+            listdraw::drawImage(painter, row.topLeft() + QPoint(1, 1),
+                                static_cast<int>((data >> 8) & 0xFFu), false, QColor());
+        }
+    }
+    if (focusFrame) {
+        listdraw::drawFrame(painter, row, windowText);
+    }
+}
+
+void COwnerDrawListCtrl::focusInEvent(QFocusEvent* event) {
+    QTreeView::focusInEvent(event);
+    viewport()->update();
+}
+
+void COwnerDrawListCtrl::focusOutEvent(QFocusEvent* event) {
+    QTreeView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void COwnerDrawListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTreeView::currentChanged(current, previous);
+    viewport()->update();
+}
+
+void COwnerDrawListCtrl::selectionChanged(const QItemSelection& selected,
+                                          const QItemSelection& deselected) {
+    QTreeView::selectionChanged(selected, deselected);
+    viewport()->update();
+}
+
+} // namespace tessary

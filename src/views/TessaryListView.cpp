@@ -1,0 +1,326 @@
+#include "views/TessaryListView.h"
+
+#include "resources/Images.h"
+
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace tessary {
+namespace listdraw {
+
+CellTextLayout layoutCellText(const QFontMetrics& metrics, int cellWidth, const QString& text,
+                              Qt::Alignment columnAlignment) {
+    if (metrics.horizontalAdvance(text) > cellWidth) {
+        return {metrics.elidedText(text, Qt::ElideRight, std::max(cellWidth, 0)), Qt::AlignLeft};
+    }
+    if (columnAlignment & Qt::AlignRight) {
+        return {text, Qt::AlignRight};
+    }
+    if (columnAlignment & Qt::AlignHCenter) {
+        return {text, Qt::AlignHCenter};
+    }
+    return {text, Qt::AlignLeft};
+}
+
+void drawCellText(QPainter& painter, const QRect& cell, const QString& text,
+                  Qt::Alignment columnAlignment) {
+    if (text.isEmpty() || cell.width() <= 0) {
+        return;
+    }
+    const CellTextLayout layout =
+        layoutCellText(painter.fontMetrics(), cell.width(), text, columnAlignment);
+    painter.save();
+    painter.setClipRect(cell, Qt::IntersectClip);
+    painter.drawText(cell,
+                     static_cast<int>(layout.alignment | Qt::AlignVCenter | Qt::TextSingleLine),
+                     layout.text);
+    painter.restore();
+}
+
+QColor fromColorRef(std::uint32_t colorRef) {
+    return QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
+                  static_cast<int>((colorRef >> 16) & 0xFF));
+}
+
+QColor statusColor(int remaining, int filled) {
+    if (remaining == 0) {
+        return QColor(128, 128, 255);
+    }
+    if (remaining == 1) {
+        return QColor(255, 128, 128);
+    }
+    if (filled != 0) {
+        return QColor(255, 255, 128);
+    }
+    return QColor(128, 128, 128);
+}
+
+QColor emptySlotTextColor() {
+    return QColor(192, 192, 192);
+}
+
+RowState rowState(const QTreeView& view, const QModelIndex& index) {
+    RowState state;
+    const QItemSelectionModel* selection = view.selectionModel();
+    state.selected = selection != nullptr && selection->isSelected(index.siblingAtColumn(0));
+    const QModelIndex current = view.currentIndex();
+    state.current = current.isValid() && current.row() == index.row();
+    state.focused = view.hasFocus();
+    return state;
+}
+
+QRect rowRect(const QTreeView& view, const QRect& rowArea) {
+    const QHeaderView* header = view.header();
+    const int left = -header->offset();
+    const int right = std::max(left + header->length(), view.viewport()->width());
+    return QRect(left, rowArea.top(), right - left, rowArea.height());
+}
+
+namespace {
+
+Qt::Alignment cellAlignment(const QModelIndex& cell) {
+    return Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt());
+}
+
+} // namespace
+
+void drawPlainRow(QPainter& painter, const QTreeView& view, const QRect& row,
+                  const QModelIndex& index, const RowState& state) {
+    const QPalette& palette = view.palette();
+    QColor text = palette.color(QPalette::Active, QPalette::Text);
+    if (!state.selected) {
+        painter.fillRect(row, palette.color(QPalette::Active, QPalette::Base));
+    } else if (state.current && state.focused) {
+        painter.fillRect(row, palette.color(QPalette::Active, QPalette::Highlight));
+        text = palette.color(QPalette::Active, QPalette::HighlightedText);
+    } else {
+        painter.fillRect(row, palette.color(QPalette::Active, QPalette::Button));
+    }
+    painter.setPen(text);
+    const QHeaderView* header = view.header();
+    const int columns = index.model()->columnCount(index.parent());
+    int x = row.left();
+    for (int column = 0; column < columns; ++column) {
+        const int width = header->sectionSize(column);
+        const QModelIndex cell = index.siblingAtColumn(column);
+        drawCellText(painter, QRect(x, row.top(), width, row.height()), cell.data().toString(),
+                     cellAlignment(cell));
+        x += width;
+    }
+    if (state.focused && state.current) {
+        // The focus rectangle: a dotted frame in the colour of the row's text.
+        painter.save();
+        QPen pen(text, 0, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(row.adjusted(0, 0, -1, -1));
+        painter.restore();
+    }
+}
+
+void drawImage(QPainter& painter, QPoint topLeft, int iconIndex, bool blend,
+               const QColor& blendColor) {
+    const QPixmap& pixmap = images::image(iconIndex);
+    if (pixmap.isNull()) {
+        return;
+    }
+    if (!blend) {
+        painter.drawPixmap(topLeft, pixmap);
+        return;
+    }
+    // Half of every opaque pixel becomes the blend colour; transparent pixels stay transparent.
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter tint(&image);
+    tint.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    QColor half = blendColor;
+    half.setAlpha(128);
+    tint.fillRect(image.rect(), half);
+    tint.end();
+    painter.drawImage(topLeft, image);
+}
+
+void drawFrame(QPainter& painter, const QRect& rect, const QColor& color) {
+    painter.save();
+    painter.setPen(QPen(color, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+QSize CFixedRowDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const {
+    return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight);
+}
+
+} // namespace listdraw
+
+CTessaryListView::CTessaryListView(int drawMode, CTessaryDoc* doc, QWidget* parent)
+    : QTreeView(parent), drawMode_(drawMode), doc_(doc) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    // Moving the current row repaints the whole width of both rows (the focus frame spans it).
+    setAllColumnsShowFocus(true);
+    setItemDelegate(new listdraw::CFixedRowDelegate(this));
+
+    QHeaderView* columns = header();
+    columns->setSectionsMovable(false);
+    columns->setStretchLastSection(false);
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(false);
+    columns->setMinimumSectionSize(0);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    // A right click on the column titles shows no menu.
+    columns->setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(columns, &QHeaderView::sectionClicked, this,
+            [this](int column) { onColumnClicked(column); });
+}
+
+CTessaryListView::~CTessaryListView() = default;
+
+std::vector<int> CTessaryListView::columnWidths() const {
+    std::vector<int> widths;
+    const QHeaderView* columns = header();
+    widths.reserve(static_cast<std::size_t>(columns->count()));
+    for (int i = 0; i < columns->count(); ++i) {
+        widths.push_back(columns->sectionSize(i));
+    }
+    return widths;
+}
+
+void CTessaryListView::applyColumnWidths(const std::vector<int>& widths) {
+    QHeaderView* columns = header();
+    for (int i = 0; i < columns->count() && i < static_cast<int>(widths.size()); ++i) {
+        columns->resizeSection(i, std::max(widths[static_cast<std::size_t>(i)], 0));
+    }
+}
+
+void CTessaryListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    if (drawMode_ != kDrawDeeds && drawMode_ != kDrawConditions && drawMode_ != kDrawPlain) {
+        return;
+    }
+    painter->save();
+    painter->setFont(font());
+    const QRect row = listdraw::rowRect(*this, option.rect);
+    const listdraw::RowState state = listdraw::rowState(*this, index);
+    if (drawMode_ == kDrawPlain) {
+        listdraw::drawPlainRow(*painter, *this, row, index, state);
+    } else {
+        drawRecordRow(*painter, row, index, state);
+    }
+    painter->restore();
+}
+
+void CTessaryListView::drawRecordRow(QPainter& painter, const QRect& row, const QModelIndex& index,
+                                     const listdraw::RowState& state) const {
+    const QPalette& colours = palette();
+    const QColor window = colours.color(QPalette::Active, QPalette::Base);
+    const QColor windowText = colours.color(QPalette::Active, QPalette::Text);
+    const QColor highlight = colours.color(QPalette::Active, QPalette::Highlight);
+    painter.fillRect(row, window);
+
+    const QColor swatch = listdraw::fromColorRef(index.data(kMaterialColorRole).toUInt());
+    QColor status;
+    if (drawMode_ == kDrawConditions) {
+        status = listdraw::statusColor(index.data(kRemainingRole).toInt(),
+                                       index.data(kFilledRole).toInt());
+    }
+
+    const QHeaderView* columns = header();
+    const int columnCount = index.model()->columnCount(index.parent());
+    int x = row.left();
+    for (int column = 0; column < columnCount; ++column) {
+        const int width = columns->sectionSize(column);
+        const QRect cell(x, row.top(), width, row.height());
+        x += width;
+        const QModelIndex cellIndex = index.siblingAtColumn(column);
+
+        QColor text = windowText;
+        if (column == 0 && state.selected) {
+            if (state.focused && state.current) {
+                painter.fillRect(cell, highlight);
+                text = colours.color(QPalette::Active, QPalette::HighlightedText);
+            } else {
+                painter.fillRect(cell, colours.color(QPalette::Active, QPalette::Button));
+            }
+        } else if (column == 1) {
+            painter.fillRect(cell, swatch);
+        } else if (drawMode_ == kDrawConditions && column >= 5) {
+            painter.fillRect(cell, status);
+            if (column <= 11 && cellIndex.data(kSlotCountRole).toInt() == 0) {
+                text = listdraw::emptySlotTextColor();
+            }
+        }
+
+        QRect textRect = cell;
+        if (column == 0) {
+            textRect.setLeft(textRect.left() + listdraw::kImageIndent);
+        }
+        painter.setPen(text);
+        listdraw::drawCellText(painter, textRect, cellIndex.data().toString(),
+                               Qt::Alignment(cellIndex.data(Qt::TextAlignmentRole).toInt()));
+
+        if (column == 0 && width >= listdraw::kImageIndent) {
+            listdraw::drawImage(painter, row.topLeft() + QPoint(1, 1),
+                                index.data(kIconIndexRole).toInt(),
+                                state.selected && state.current && state.focused, highlight);
+        }
+    }
+
+    if (state.focused && state.current) {
+        listdraw::drawFrame(painter, row, windowText);
+    }
+}
+
+void CTessaryListView::contextMenuEvent(QContextMenuEvent* event) {
+    const int popup = popupIndex();
+    if (popup < 0) {
+        QTreeView::contextMenuEvent(event);
+        return;
+    }
+    QPoint at = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        // From the keyboard: below the current row, or at the list's corner without one.
+        const QRect current = visualRect(currentIndex());
+        at = viewport()->mapToGlobal(current.isValid() ? current.bottomLeft() : QPoint(0, 0));
+    }
+    event->accept();
+    emit contextMenuRequested(popup, at);
+}
+
+void CTessaryListView::focusInEvent(QFocusEvent* event) {
+    QTreeView::focusInEvent(event);
+    viewport()->update();
+}
+
+void CTessaryListView::focusOutEvent(QFocusEvent* event) {
+    QTreeView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void CTessaryListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTreeView::currentChanged(current, previous);
+    viewport()->update();
+}
+
+void CTessaryListView::selectionChanged(const QItemSelection& selected,
+                                        const QItemSelection& deselected) {
+    QTreeView::selectionChanged(selected, deselected);
+    viewport()->update();
+}
+
+} // namespace tessary
