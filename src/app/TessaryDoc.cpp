@@ -152,7 +152,7 @@ bool CTessaryDoc::onUpdateCommand(fw::CCmdUI& ui) {
         ui.enable(isModified());
         return true;
     default:
-        return false;
+        return updateToolCommand(ui);
     }
 }
 
@@ -168,7 +168,7 @@ bool CTessaryDoc::onCommand(int id) {
         doSave(QString());
         return true;
     default:
-        return false;
+        return runToolCommand(id);
     }
 }
 

@@ -47,6 +47,11 @@ public:
     static QString deedFileFilter();
 
 private:
+    // --- tools: the simple-text item order (TessaryDocTools.cpp) -------------------------------
+    bool updateToolCommand(fw::CCmdUI& ui);
+    bool runToolCommand(int id);
+    // --- end of tools --------------------------------------------------------------------------
+
     void reportFileError(const DocFileResult& result, const QString& path, bool saving);
 
     ProfileFile& settings_;

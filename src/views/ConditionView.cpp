@@ -158,7 +158,7 @@ bool CConditionView::onUpdateCommand(fw::CCmdUI& ui) {
         ui.enable(true);
         return true;
     }
-    return false;
+    return updateListCommand(ui) || updateDetailCommand(ui);
 }
 
 bool CConditionView::onCommand(int id) {
@@ -167,7 +167,7 @@ bool CConditionView::onCommand(int id) {
         sortRows(item, true);
         return true;
     }
-    return false;
+    return runListCommand(id) || runDetailCommand(id);
 }
 
 int CConditionView::rowCount() const {

@@ -47,6 +47,16 @@ protected:
     int popupIndex() const override { return 1; }
 
 private:
+    // --- display filter and item order commands (ConditionViewList.cpp) ------------------------
+    bool updateListCommand(fw::CCmdUI& ui);
+    bool runListCommand(int id);
+    // --- end of display filter and item order commands -----------------------------------------
+
+    // --- detail command (ConditionViewDetail.cpp) ----------------------------------------------
+    bool updateDetailCommand(fw::CCmdUI& ui);
+    bool runDetailCommand(int id);
+    // --- end of detail command -----------------------------------------------------------------
+
     // Lists the rows of the tree node that pass the order-status filter, then sorts them.
     void relist();
     // Counts the document's deeds into fresh order-status rows.

@@ -125,7 +125,7 @@ bool CDeedView::onUpdateCommand(fw::CCmdUI& ui) {
         ui.enable(true);
         return true;
     }
-    return false;
+    return updateEditCommand(ui) || updateListCommand(ui) || updateTextCommand(ui);
 }
 
 bool CDeedView::onCommand(int id) {
@@ -133,7 +133,7 @@ bool CDeedView::onCommand(int id) {
         sort(id - kFirstSortCommand, true);
         return true;
     }
-    return false;
+    return runEditCommand(id) || runListCommand(id) || runTextCommand(id);
 }
 
 int CDeedView::rowCount() const {

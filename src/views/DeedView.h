@@ -47,6 +47,21 @@ protected:
     int popupIndex() const override { return 0; }
 
 private:
+    // --- edit commands: register, update, delete, copy, undo (DeedViewEdit.cpp) ---------------
+    bool updateEditCommand(fw::CCmdUI& ui);
+    bool runEditCommand(int id);
+    // --- end of edit commands ------------------------------------------------------------------
+
+    // --- display filter and item order commands (DeedViewList.cpp) -----------------------------
+    bool updateListCommand(fw::CCmdUI& ui);
+    bool runListCommand(int id);
+    // --- end of display filter and item order commands -----------------------------------------
+
+    // --- simple text command (DeedViewText.cpp) ------------------------------------------------
+    bool updateTextCommand(fw::CCmdUI& ui);
+    bool runTextCommand(int id);
+    // --- end of simple text command ------------------------------------------------------------
+
     // Lists the deeds of the tree node that pass the deed filter, then sorts them.
     void rebuild();
     // Chooses the sort item in the document's state and sorts `rows` accordingly.
