@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "app/TessaryApp.h"
 #include "framework/Prompt.h"
+#include "resources/Fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessary"));
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    tessary::res::installApplicationFont();
 
     tessary::fw::CQtPrompt prompt;
     tessary::CTessaryApp app(prompt, QDir::currentPath().toStdString());

@@ -1,4 +1,6 @@
 // Runs the GUI tests on an offscreen QApplication with fixed fonts and locale.
+#include "resources/Fonts.h"
+
 #include <QApplication>
 #include <QFont>
 
@@ -8,7 +10,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LANG", "C.UTF-8");
     QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    tessary::res::installApplicationFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
