@@ -1,4 +1,5 @@
 #include "platform/AtomicFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -18,35 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder for one test, removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tessary-atomic-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::set<std::string> names() const {
-        std::set<std::string> result;
-        for (const auto& entry : fs::directory_iterator(path_)) {
-            result.insert(entry.path().filename().string());
-        }
-        return result;
-    }
-
-private:
-    fs::path path_;
-};
+using TempFolder = test::TempDir;
 
 std::string contentOf(const std::string& path) {
     std::string bytes;

@@ -1,4 +1,5 @@
 #include "platform/ProfileFile.h"
+#include "support/TempDir.h"
 
 #include "platform/AtomicFile.h"
 
@@ -16,28 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder for one test, removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tessary-profile-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
+using TempFolder = test::TempDir;
 
 std::string contentOf(const std::string& path) {
     std::string bytes;

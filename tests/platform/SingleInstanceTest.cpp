@@ -1,4 +1,5 @@
 #include "platform/SingleInstance.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -15,28 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder for one test, removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tessary-instance-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using TempFolder = test::TempDir;
 
 // Sets an environment variable for the lifetime of the object, then puts the old value back.
 class EnvironmentOverride {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -44,6 +45,14 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     bool exists(std::string_view name) const { return std::filesystem::exists(file(name)); }
+    // The names of the entries in the folder.
+    std::set<std::string> names() const {
+        std::set<std::string> result;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            result.insert(entry.path().filename().string());
+        }
+        return result;
+    }
 
 private:
     std::string path_;
