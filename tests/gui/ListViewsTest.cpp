@@ -245,7 +245,7 @@ TEST(DeedList, SortCommandsToggleDirectionAndKeepTheSelection) {
         EXPECT_TRUE(view->onUpdateCommand(ui)) << id;
         EXPECT_TRUE(ui.enabled()) << id;
     }
-    for (int id : {int(cmd::SortCategory), int(cmd::SortRemaining), int(cmd::SortItemOrder)}) {
+    for (int id : {int(cmd::SortCategory), int(cmd::SortRemaining)}) {
         fw::CCmdUI ui(id);
         EXPECT_FALSE(view->onUpdateCommand(ui)) << id;
     }
@@ -507,7 +507,7 @@ TEST_F(ConditionList, SortingByRemainingTogglesSlotColumnsSortNothing) {
         EXPECT_TRUE(ui.enabled()) << id;
     }
     for (int id : {int(cmd::SortType), int(cmd::SortCombined), int(cmd::SortComment),
-                   int(cmd::SortSerial), int(cmd::SortItemOrder), int(cmd::Detail)}) {
+                   int(cmd::SortSerial)}) {
         fw::CCmdUI ui(id);
         EXPECT_FALSE(view->onUpdateCommand(ui)) << id;
     }

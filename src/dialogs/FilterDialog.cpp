@@ -1,0 +1,330 @@
+#include "dialogs/FilterDialog.h"
+
+#include "app/TessaryDoc.h"
+#include "data/Catalogue.h"
+#include "data/CatalogueEntry.h"
+#include "framework/Text.h"
+#include "resources/Fonts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace tessary {
+namespace {
+
+QString titleOf(int mode) {
+    return mode == CFilterDialog::kConditionList ? QStringLiteral("受注状況一覧の表示条件設定")
+                                                 : QStringLiteral("ディード一覧の表示条件設定");
+}
+
+QString allCategories() {
+    return QStringLiteral(" < すべてのカテゴリ >");
+}
+QString allTypes() {
+    return QStringLiteral(" < すべての種類 >");
+}
+QString allMaterials() {
+    return QStringLiteral(" < すべての材料 >");
+}
+QString allQualities() {
+    return QStringLiteral(" < すべての品質 >");
+}
+QString allQuantities() {
+    return QStringLiteral(" < すべての数量 >");
+}
+
+// The remaining-count list: its texts in item data order (data n + 1 keeps rows with n or fewer
+// deeds remaining, data 1 those with none).
+QStringList remainingChoices() {
+    return {QStringLiteral(" < すべての残数 >"), QStringLiteral(" 0 枚"),
+            QStringLiteral(" 1 枚以下"),         QStringLiteral(" 2 枚以下"),
+            QStringLiteral(" 3 枚以下"),         QStringLiteral(" 4 枚以下"),
+            QStringLiteral(" 5 枚以下"),         QStringLiteral(" 6 枚以下")};
+}
+
+// Row labels of each mode, top to bottom.
+QStringList labelsOf(int mode) {
+    if (mode == CFilterDialog::kConditionList) {
+        return {QStringLiteral("カテゴリ"), QStringLiteral("材料"), QStringLiteral("品質"),
+                QStringLiteral("数量"), QStringLiteral("残数")};
+    }
+    return {QStringLiteral("カテゴリ"), QStringLiteral("種類"), QStringLiteral("材料"),
+            QStringLiteral("品質"), QStringLiteral("数量")};
+}
+
+// Rows of each mode.
+enum DeedRow : int { kDeedCategory, kDeedType, kDeedMaterial, kDeedQuality, kDeedQuantity };
+enum ConditionRowIndex : int {
+    kCondCategory,
+    kCondMaterial,
+    kCondQuality,
+    kCondQuantity,
+    kCondRemaining
+};
+
+// The list used for the quantities when no category or type is chosen: small deeds, whose
+// quantities are shown as they are.
+constexpr int kPlainCategory = 1;
+constexpr int kPlainType = 2;
+
+// Room for the longest names of the catalogue (a set's name with " 大口").
+constexpr int kListCharacters = 26;
+
+// Empties `list` and fills it with the catalogue's choices, `catchAll` first when given.
+void fillList(QComboBox* list, const std::vector<ComboChoice>& choices,
+              const QString& catchAll = QString()) {
+    list->clear();
+    if (!catchAll.isNull()) {
+        list->addItem(catchAll, 0);
+    }
+    for (const ComboChoice& choice : choices) {
+        list->addItem(fw::fromCp932(choice.text), choice.data);
+    }
+}
+
+// Selects the entry whose item data is `data`, else the first entry.
+void selectData(QComboBox* list, int data) {
+    const int index = list->findData(data);
+    list->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+} // namespace
+
+CFilterDialog::CFilterDialog(QWidget* parent, CTessaryDoc& doc, const CatalogueEntry* node,
+                             int mode)
+    : QDialog(parent), doc_(doc), node_(node),
+      mode_(mode == kConditionList ? kConditionList : kDeedList),
+      group_(node != nullptr ? node->byte3() : 0) {
+    setFont(res::dialogFont());
+    setWindowTitle(titleOf(mode_));
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    const QStringList labels = labelsOf(mode_);
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+        Row& row = rows_[static_cast<std::size_t>(i)];
+        row.list = new QComboBox(this);
+        row.list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        row.list->setMinimumContentsLength(kListCharacters);
+        row.list->setMaxVisibleItems(16);
+        row.label = new QLabel(labels.at(i), this);
+        row.label->setBuddy(row.list);
+        grid->addWidget(row.label, i, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(row.list, i, 1);
+    }
+    grid->setColumnStretch(1, 1);
+
+    clearButton_ = new QPushButton(QStringLiteral("クリア"), this);
+    okButton_ = new QPushButton(QStringLiteral("確定"), this);
+    cancelButton_ = new QPushButton(QStringLiteral("取消"), this);
+    okButton_->setDefault(true);
+    connect(clearButton_, &QPushButton::clicked, this, &CFilterDialog::clearFilter);
+    connect(okButton_, &QPushButton::clicked, this, &CFilterDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &CFilterDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(clearButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(14);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Top to bottom through the lists, then the buttons from left to right.
+    QWidget* previous = rows_[0].list;
+    for (std::size_t i = 1; i < rows_.size(); ++i) {
+        setTabOrder(previous, rows_[i].list);
+        previous = rows_[i].list;
+    }
+    setTabOrder(previous, clearButton_);
+    setTabOrder(clearButton_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+
+    if (mode_ == kDeedList) {
+        // A new category offers its types; a new type shows its quantities.
+        connect(rows_[kDeedCategory].list, &QComboBox::currentIndexChanged, this,
+                [this] { fillTypes(); });
+        connect(rows_[kDeedType].list, &QComboBox::currentIndexChanged, this,
+                [this] { fillDeedQuantities(); });
+    }
+}
+
+void CFilterDialog::setDeedFilter(const Deed& filter) {
+    deedFilter_ = filter;
+}
+
+void CFilterDialog::setConditionFilter(const ConditionRow& filter) {
+    conditionFilter_.copyFrom(filter);
+}
+
+void CFilterDialog::showEvent(QShowEvent* event) {
+    if (!filled_) {
+        filled_ = true;
+        opening_ = true;
+        fillAll();
+        opening_ = false;
+        rows_[0].list->setFocus(Qt::OtherFocusReason);
+        if (!rows_[0].list->isEnabled()) {
+            focusNextChild();
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+void CFilterDialog::fillAll() {
+    if (mode_ == kDeedList) {
+        fillCategories(rows_[kDeedCategory].list, deedFilter_.category());
+        fillTypes();
+        fillMaterials(rows_[kDeedMaterial].list, deedFilter_.material());
+        fillQualities(rows_[kDeedQuality].list, deedFilter_.quality());
+        return;
+    }
+    const ConditionRow& f = conditionFilter_;
+    fillCategories(rows_[kCondCategory].list, f.category());
+    fillMaterials(rows_[kCondMaterial].list, f.material());
+    fillQualities(rows_[kCondQuality].list, f.quality());
+    fillQuantities(rows_[kCondQuantity].list, kPlainCategory, kPlainType, f.quantity());
+    fillRemaining(rows_[kCondRemaining].list, f.filled);
+}
+
+void CFilterDialog::fillCategories(QComboBox* list, int wanted) {
+    const QSignalBlocker blocker(list);
+    std::vector<ComboChoice> choices;
+    doc_.catalogue().fillCombo(choices, kComboCategories, group_);
+    fillList(list, choices, allCategories());
+    // A category node already narrows the list to its category.
+    const bool categoryNode = node_ != nullptr && node_->byte2() != 0;
+    selectData(list, categoryNode ? node_->byte2() : wanted);
+    list->setEnabled(!categoryNode);
+}
+
+void CFilterDialog::fillTypes() {
+    QComboBox* list = rows_[kDeedType].list;
+    {
+        const QSignalBlocker blocker(list);
+        list->clear();
+        const int category = selectedData(rows_[kDeedCategory].list);
+        if (category != 0) {
+            std::vector<ComboChoice> choices;
+            doc_.catalogue().fillCombo(choices, kComboTypes, group_, category);
+            fillList(list, choices, allTypes());
+            list->setEnabled(true);
+            selectData(list, opening_ ? deedFilter_.type() : 0);
+        } else {
+            // Every category: a type means nothing without its category.
+            list->addItem(QString(), 0);
+            list->setCurrentIndex(0);
+            list->setEnabled(false);
+        }
+    }
+    fillDeedQuantities();
+}
+
+void CFilterDialog::fillDeedQuantities() {
+    int category = selectedData(rows_[kDeedCategory].list);
+    int type = selectedData(rows_[kDeedType].list);
+    if (category == 0 || type == 0) {
+        category = kPlainCategory;
+        type = kPlainType;
+    }
+    fillQuantities(rows_[kDeedQuantity].list, category, type,
+                   opening_ ? deedFilter_.quantity() : 0);
+}
+
+void CFilterDialog::fillMaterials(QComboBox* list, int wanted) {
+    const QSignalBlocker blocker(list);
+    std::vector<ComboChoice> choices;
+    doc_.catalogue().fillCombo(choices, kComboMaterials, group_);
+    if (choices.size() < 2) {
+        // A group with one material is never narrowed by material: the list only shows it.
+        if (choices.empty()) {
+            choices.push_back(ComboChoice{});
+        }
+        choices.front().data = 0;
+        fillList(list, choices);
+        list->setCurrentIndex(0);
+        list->setEnabled(false);
+        return;
+    }
+    fillList(list, choices, allMaterials());
+    selectData(list, wanted);
+    list->setEnabled(true);
+}
+
+void CFilterDialog::fillQualities(QComboBox* list, int wanted) {
+    const QSignalBlocker blocker(list);
+    std::vector<ComboChoice> choices;
+    doc_.catalogue().fillCombo(choices, kComboQualities);
+    fillList(list, choices, allQualities());
+    selectData(list, wanted);
+}
+
+void CFilterDialog::fillQuantities(QComboBox* list, int category, int type, int wanted) {
+    const QSignalBlocker blocker(list);
+    std::vector<ComboChoice> choices;
+    doc_.catalogue().fillCombo(choices, kComboQuantities, group_, category, type);
+    fillList(list, choices, allQuantities());
+    selectData(list, wanted);
+}
+
+void CFilterDialog::fillRemaining(QComboBox* list, int wanted) {
+    const QSignalBlocker blocker(list);
+    list->clear();
+    const QStringList texts = remainingChoices();
+    for (int i = 0; i < texts.size(); ++i) {
+        list->addItem(texts.at(i), i);
+    }
+    selectData(list, wanted);
+}
+
+void CFilterDialog::clearFilter() {
+    deedFilter_.itemCode = 0;
+    deedFilter_.orderCode = 0;
+    conditionFilter_.firstKey = 0;
+    conditionFilter_.secondKey = 0;
+    conditionFilter_.filled = 0;
+    opening_ = false;
+    fillAll();
+}
+
+void CFilterDialog::accept() {
+    if (mode_ == kDeedList) {
+        deedFilter_.itemCode = Deed::makeItemCode(0, enabledData(rows_[kDeedCategory].list),
+                                                  selectedData(rows_[kDeedType].list),
+                                                  enabledData(rows_[kDeedMaterial].list));
+        deedFilter_.orderCode = Deed::makeOrderCode(selectedData(rows_[kDeedQuality].list),
+                                                    selectedData(rows_[kDeedQuantity].list));
+    } else {
+        const auto byte = [](int value) { return static_cast<std::uint32_t>(value) & 0xFFu; };
+        conditionFilter_.firstKey = (byte(enabledData(rows_[kCondCategory].list)) << 16) |
+                                    byte(enabledData(rows_[kCondMaterial].list));
+        conditionFilter_.secondKey = (byte(selectedData(rows_[kCondQuality].list)) << 24) |
+                                     (byte(selectedData(rows_[kCondQuantity].list)) << 16);
+        conditionFilter_.filled =
+            static_cast<std::uint8_t>(selectedData(rows_[kCondRemaining].list));
+    }
+    QDialog::accept();
+}
+
+int CFilterDialog::selectedData(const QComboBox* list) {
+    return list->currentIndex() >= 0 ? list->currentData().toInt() : 0;
+}
+
+int CFilterDialog::enabledData(const QComboBox* list) {
+    return list->isEnabledTo(list->parentWidget()) ? selectedData(list) : 0;
+}
+
+} // namespace tessary
