@@ -178,4 +178,21 @@ QVariant DeedListModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
+int DeedListModel::appendRow(const Deed* deed) {
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    rows_.push_back(deed);
+    endInsertRows();
+    return row;
+}
+
+void DeedListModel::removeRowAt(int row) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    beginRemoveRows(QModelIndex(), row, row);
+    rows_.erase(rows_.begin() + row);
+    endRemoveRows();
+}
+
 } // namespace tessary

@@ -48,6 +48,13 @@ public:
 private:
     const Catalogue* catalogue_ = nullptr;
     std::vector<const Deed*> rows_;
+
+public:
+    // --- rows changed in place by the edit commands ---------------------------------------------
+    // Adds a row for `deed` at the end and returns its index.
+    int appendRow(const Deed* deed);
+    // Removes the row `row` (nothing when there is no such row).
+    void removeRowAt(int row);
 };
 
 } // namespace tessary

@@ -50,6 +50,15 @@ private:
     // --- edit commands: register, update, delete, copy, undo (DeedViewEdit.cpp) ---------------
     bool updateEditCommand(fw::CCmdUI& ui);
     bool runEditCommand(int id);
+    void registerCommand();
+    void updateCommand();
+    void deleteCommand();
+    void copyCommand();
+    void undoCommand();
+    // The index of the selected row, or -1.
+    int selectedRow() const;
+    // Selects `row`, gives it the focus state and scrolls it into view.
+    void selectAndShowRow(int row);
     // --- end of edit commands ------------------------------------------------------------------
 
     // --- display filter and item order commands (DeedViewList.cpp) -----------------------------
