@@ -5,8 +5,6 @@
 #include "status/ConditionRow.h"
 #include "views/TessaryListView.h"
 
-#include <unordered_map>
-
 namespace tessary {
 namespace {
 
@@ -47,51 +45,7 @@ QString spacedName(const std::string& cp932) {
 
 } // namespace
 
-ConditionListModel::ConditionListModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-void ConditionListModel::setRows(std::vector<const ConditionRow*>&& rows) {
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
-const ConditionRow* ConditionListModel::conditionRowAt(int row) const {
-    if (row < 0 || row >= static_cast<int>(rows_.size())) {
-        return nullptr;
-    }
-    return rows_[static_cast<std::size_t>(row)];
-}
-
-void ConditionListModel::reorder(
-    const std::function<void(std::vector<const ConditionRow*>&)>& reorder) {
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    // The persistent indexes (selection, current row) remember their rows, not their positions.
-    const QModelIndexList before = persistentIndexList();
-    std::vector<const ConditionRow*> held;
-    held.reserve(static_cast<std::size_t>(before.size()));
-    std::unordered_map<const ConditionRow*, int> newRow;
-    for (const QModelIndex& index : before) {
-        held.push_back(conditionRowAt(index.row()));
-        newRow.emplace(held.back(), -1);
-    }
-    reorder(rows_);
-    if (!newRow.empty()) {
-        for (std::size_t i = 0; i < rows_.size(); ++i) {
-            const auto found = newRow.find(rows_[i]);
-            if (found != newRow.end()) {
-                found->second = static_cast<int>(i);
-            }
-        }
-    }
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (qsizetype i = 0; i < before.size(); ++i) {
-        const int row = newRow[held[static_cast<std::size_t>(i)]];
-        after.append(row < 0 ? QModelIndex() : index(row, before[i].column()));
-    }
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
+ConditionListModel::ConditionListModel(QObject* parent) : RecordListModel<ConditionRow>(parent) {}
 
 QString ConditionListModel::cellText(const ConditionRow& row, int column) const {
     if (column == 4) {
@@ -127,10 +81,6 @@ QString ConditionListModel::cellText(const ConditionRow& row, int column) const 
 Qt::Alignment ConditionListModel::columnAlignment(int column) {
     const bool right = column == 3 || column == 4;
     return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-}
-
-int ConditionListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int ConditionListModel::columnCount(const QModelIndex& parent) const {

@@ -5,8 +5,6 @@
 #include "framework/Text.h"
 #include "views/TessaryListView.h"
 
-#include <unordered_map>
-
 namespace tessary {
 namespace {
 
@@ -42,50 +40,7 @@ QString spacedName(const std::string& cp932) {
 
 } // namespace
 
-DeedListModel::DeedListModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-void DeedListModel::setRows(std::vector<const Deed*>&& rows) {
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
-const Deed* DeedListModel::deedAt(int row) const {
-    if (row < 0 || row >= static_cast<int>(rows_.size())) {
-        return nullptr;
-    }
-    return rows_[static_cast<std::size_t>(row)];
-}
-
-void DeedListModel::reorder(const std::function<void(std::vector<const Deed*>&)>& reorder) {
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    // The persistent indexes (selection, current row) remember their deeds, not their positions.
-    const QModelIndexList before = persistentIndexList();
-    std::vector<const Deed*> held;
-    held.reserve(static_cast<std::size_t>(before.size()));
-    std::unordered_map<const Deed*, int> newRow;
-    for (const QModelIndex& index : before) {
-        held.push_back(deedAt(index.row()));
-        newRow.emplace(held.back(), -1);
-    }
-    reorder(rows_);
-    if (!newRow.empty()) {
-        for (std::size_t i = 0; i < rows_.size(); ++i) {
-            const auto found = newRow.find(rows_[i]);
-            if (found != newRow.end()) {
-                found->second = static_cast<int>(i);
-            }
-        }
-    }
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (qsizetype i = 0; i < before.size(); ++i) {
-        const int row = newRow[held[static_cast<std::size_t>(i)]];
-        after.append(row < 0 ? QModelIndex() : index(row, before[i].column()));
-    }
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
+DeedListModel::DeedListModel(QObject* parent) : RecordListModel<Deed>(parent) {}
 
 void DeedListModel::refreshRow(int row) {
     if (row < 0 || row >= rowCount()) {
@@ -134,10 +89,6 @@ QString DeedListModel::cellText(const Deed& deed, int column) const {
 Qt::Alignment DeedListModel::columnAlignment(int column) {
     const bool right = column == 3 || column == 4 || column == 6;
     return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-}
-
-int DeedListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int DeedListModel::columnCount(const QModelIndex& parent) const {

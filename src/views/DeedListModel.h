@@ -2,17 +2,14 @@
 // when it is asked for, so that a list of a million deeds opens and scrolls at once.
 #pragma once
 
-#include <QAbstractTableModel>
-
-#include <functional>
-#include <vector>
+#include "views/RecordListModel.h"
 
 namespace tessary {
 
 class Catalogue;
 struct Deed;
 
-class DeedListModel : public QAbstractTableModel {
+class DeedListModel : public RecordListModel<Deed> {
     Q_OBJECT
 public:
     static constexpr int kColumnCount = 7;
@@ -22,15 +19,7 @@ public:
     // The catalogue the names are taken from (the document's, so customised names show).
     void setCatalogue(const Catalogue* catalogue) { catalogue_ = catalogue; }
 
-    // Replaces every row.
-    void setRows(std::vector<const Deed*>&& rows);
-    void clear() { setRows({}); }
-    const std::vector<const Deed*>& rows() const { return rows_; }
-    const Deed* deedAt(int row) const;
-
-    // Lets `reorder` put the same rows in a new order; selected and current rows follow their
-    // deeds.
-    void reorder(const std::function<void(std::vector<const Deed*>&)>& reorder);
+    const Deed* deedAt(int row) const { return recordAt(row); }
 
     // The texts of one row have changed (its deed was edited in place).
     void refreshRow(int row);
@@ -39,7 +28,6 @@ public:
     QString cellText(const Deed& deed, int column) const;
     static Qt::Alignment columnAlignment(int column);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
@@ -47,7 +35,6 @@ public:
 
 private:
     const Catalogue* catalogue_ = nullptr;
-    std::vector<const Deed*> rows_;
 
 public:
     // --- rows changed in place by the edit commands ---------------------------------------------
