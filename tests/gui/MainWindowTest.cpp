@@ -200,6 +200,32 @@ TEST_F(Program, ClosingSavesTheDefaultFileSilentlyButAsksForAChosenFile) {
     EXPECT_EQ(dir.read("chosen.dat").size(), 4u + 15u);
 }
 
+TEST_F(Program, NewSavesTheDefaultFileFirstAndGivesAnUntitledDocument) {
+    start();
+    EXPECT_FALSE(enabled(cmd::FileSave));
+    doc().data().registerDeed(std::make_unique<Deed>(deed(1, 1, 2, 1, 1, 1, 0)));
+    EXPECT_TRUE(enabled(cmd::FileSave));
+    ASSERT_TRUE(run(cmd::FileNew));
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_EQ(dir.read("Tessary.dat").size(), 4u + 15u);
+    EXPECT_TRUE(doc().data().deeds().empty());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("テサリー - 無題 【 ディード一覧 】"));
+    EXPECT_EQ(frame->paneText(1), QStringLiteral(" 0 / 0 枚 "));
+
+    // An untitled document asks before it is abandoned; Yes asks for a name and saves there.
+    doc().data().registerDeed(std::make_unique<Deed>(deed(1, 1, 3, 1, 1, 1, 0)));
+    prompt.answers.push_back(fw::MsgAnswer::Yes);
+    prompt.paths.push_back(QString::fromStdString(dir.file("named.dat")));
+    EXPECT_TRUE(closeWindow());
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("無題 への変更を保存しますか?"));
+    ASSERT_EQ(prompt.fileDialogs.size(), 1u);
+    EXPECT_EQ(prompt.fileDialogs[0].title, QStringLiteral("名前を付けて保存"));
+    EXPECT_TRUE(prompt.fileDialogs[0].confirmOverwrite);
+    EXPECT_EQ(dir.read("named.dat").size(), 4u + 15u);
+    EXPECT_EQ(dir.read("Tessary.dat").size(), 4u + 15u);
+}
+
 TEST_F(Program, ACorruptDefaultFileEndsTheProgramAndIsLeftAlone) {
     const std::string corrupt = "\x03\x00\x00\x00\x01\x02"s;
     dir.write("Tessary.dat", corrupt);
