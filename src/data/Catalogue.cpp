@@ -4,6 +4,8 @@
 #include "platform/DecimalText.h"
 #include "status/ConditionRow.h"
 
+#include <algorithm>
+
 namespace tessary {
 
 const CatalogueEntry* Catalogue::findEntry(std::uint32_t key) const {
@@ -100,7 +102,9 @@ int Catalogue::fillCombo(std::vector<ComboChoice>& choices, int kind, int a, int
     };
 
     if (kind == kComboCombineCounts) {
-        const int n = quantityNumber(a);
+        // A deed's combine count is 16 bits: a renamed quantity may read as a larger number,
+        // but no more choices than a deed can hold are offered.
+        const int n = std::min(quantityNumber(a), kMaxCombineCount);
         if (n < 0) {
             return 0;
         }

@@ -35,6 +35,9 @@ enum ComboKind : int {
     kComboCombineCounts = 7,
 };
 
+// The largest combine count a small deed can hold.
+inline constexpr int kMaxCombineCount = 65535;
+
 // One choice of a drop-down list: its text (CP932) and its item data.
 struct ComboChoice {
     std::string text;

@@ -22,6 +22,8 @@ QAction* CCommandRouter::addCommand(int id, const QString& text, const QString& 
     action->setStatusTip(prompt);
     action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
+    // The context menus list the commands without their keys.
+    action->setShortcutVisibleInContextMenu(false);
     window_->addAction(action);
     connect(action, &QAction::triggered, this, [this, id] { execute(id); });
     actions_[id] = action;
@@ -80,7 +82,13 @@ void CCommandRouter::refreshAction(QAction* action) const {
     }
     const auto base = baseTexts_.find(id);
     if (ui.text()) {
-        action->setText(*ui.text());
+        // A handler's text is the whole item text: without a tab of its own, no key is shown
+        // beside it (a tab makes the menu show what follows it instead of the shortcut).
+        QString text = *ui.text();
+        if (!text.contains(QLatin1Char('\t'))) {
+            text += QLatin1Char('\t');
+        }
+        action->setText(text);
     } else if (base != baseTexts_.end()) {
         action->setText(base->second);
     }

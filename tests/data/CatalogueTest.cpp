@@ -157,6 +157,10 @@ TEST(CustomCatalogue, QuantityNamesAreReadAsLeadingNumbers) {
     EXPECT_EQ(catalogue.quantityNumber(3), -5);
     EXPECT_EQ(catalogue.fillCombo(choices, kComboCombineCounts, 3), 0);
     EXPECT_TRUE(choices.empty());
+    // A huge quantity offers no more combine counts than a deed can hold.
+    catalogue.entries().back().name = "2000000000";
+    EXPECT_EQ(catalogue.fillCombo(choices, kComboCombineCounts, 3), 65536);
+    EXPECT_EQ(choices.back(), (ComboChoice{" 65535", 65535}));
     catalogue.entries().back().name = "many";
     EXPECT_EQ(catalogue.quantityNumber(3), 0);
     catalogue.fillCombo(choices, kComboQuantities, 1, 3, 1);
