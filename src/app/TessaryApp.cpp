@@ -51,6 +51,7 @@ bool CTessaryApp::start() {
     doc_->setModifiedFlag(false);
 
     frame_ = std::make_unique<CMainFrame>(*this, *doc_);
+    doc_->initialUpdateFrame = [this] { frame_->initialUpdateViews(); };
     frame_->initialUpdateViews();
     frame_->restorePlacement(settings_->readString("Layout", "MainWindowPos", "00010001006000400"));
     return true;

@@ -140,6 +140,13 @@ void CTessaryDoc::appendFrom(const QString& path) {
         fw::CDocument::setPathName(rememberedPath);
     }
     setTitle(rememberedTitle);
+    // A file read whole renews the window's views as an open does (their display conditions
+    // are cleared); the appended deeds then show through the update.
+    const bool readWhole = result.ok() && !DeedDocument::sameDocumentFile(
+                                              fw::toPath(path), fw::toPath(rememberedPath));
+    if (readWhole && initialUpdateFrame) {
+        initialUpdateFrame();
+    }
     updateAllViews(nullptr, kHintAppended);
 }
 

@@ -43,6 +43,9 @@ public:
     // Appends the deeds of `path` without asking for it (the second half of append-load).
     void appendFrom(const QString& path);
 
+    // Renews the views of the main window (set by the application).
+    std::function<void()> initialUpdateFrame;
+
     // The deed file filter of the open and save dialogs.
     static QString deedFileFilter();
 

@@ -206,6 +206,11 @@ std::string DeedDocument::resolveDocumentFile(const std::string& path) {
 }
 
 bool DeedDocument::sameDocumentFile(const std::string& a, const std::string& b) {
+    // The working folder's document is the folder, not its "Tessary.dat": opening or appending
+    // that file by name reads it like any other.
+    if (isFolderPath(a) != isFolderPath(b)) {
+        return false;
+    }
     const std::string fileA = resolveDocumentFile(a);
     const std::string fileB = resolveDocumentFile(b);
     if (fileA == fileB) {
@@ -288,7 +293,8 @@ DocFileResult DeedDocument::appendDocument(const std::string& path,
 }
 
 void DeedDocument::markAppended() {
-    lastEdit_ = kEditNone;
+    // The undo step is dropped by clearing the contents, which happens only once a file was
+    // opened; a file that could not be opened leaves the last edit undoable.
     contentsChanged();
     modified_ = true;
 }

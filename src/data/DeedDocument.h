@@ -121,9 +121,9 @@ public:
     DocFileResult saveDocument(const std::string& path);
     // Appends the deeds of the file `path` names to the document opened from `currentPath`,
     // renumbering them. Appending the open file itself appends nothing. Afterwards the document
-    // is modified and has nothing to undo, whatever happened.
+    // is modified, whatever happened; once a file was opened there is nothing to undo.
     DocFileResult appendDocument(const std::string& path, const std::string& currentPath);
-    // Marks the contents as loaded from a file not read through openDocument (a download).
+    // Marks the contents as no longer equal to any file (after an append or a download).
     void markAppended();
 
     // True when two paths name the same file (or the same folder file).

@@ -194,6 +194,11 @@ void CCategoryView::onExpandedChanged(QTreeWidgetItem* item, bool expanded) {
         return;
     }
     doc_->settings().writeInt(kSettingsSection, groupExpandKey(entry->byte3()), expanded ? 1 : 0);
+    // A category hidden by collapsing its group cannot stay the selection: the group takes it,
+    // as the user sees it.
+    if (!expanded && currentItem() != nullptr && currentItem()->parent() == item) {
+        setCurrentItem(item);
+    }
 }
 
 void CCategoryView::drawBranches(QPainter* painter, const QRect& rect,

@@ -132,12 +132,21 @@ TEST_F(Document, AppendingTheOpenFileAppendsNothingButMarksModified) {
     EXPECT_EQ(doc.deeds().size(), 2u);
     EXPECT_TRUE(doc.isModified());
 
-    // The folder path and its default file are the same file too. (The folder's missing
-    // default file is first created from the open document.)
+    // Nothing was read, so the last edit can still be undone.
+    doc.registerDeed(std::make_unique<Deed>());
+    ASSERT_TRUE(doc.appendDocument(dir.file("mine.dat"), dir.file("mine.dat")).ok());
+    EXPECT_EQ(doc.lastEdit(), kEditRegister);
+    doc.undoLastEdit();
+    EXPECT_EQ(doc.deeds().size(), 2u);
+
+    // The working folder's document is the folder: its "Tessary.dat" named as a file is another
+    // document, whose deeds append renumbered. (The folder's missing default file is first
+    // created from the open document.)
     ASSERT_TRUE(doc.openDocument(dir.folderPath()).ok());
     EXPECT_EQ(doc.deeds().size(), 2u);
+    EXPECT_FALSE(DeedDocument::sameDocumentFile(dir.file("Tessary.dat"), dir.folderPath()));
     ASSERT_TRUE(doc.appendDocument(dir.file("Tessary.dat"), dir.folderPath()).ok());
-    EXPECT_EQ(doc.deeds().size(), 2u);
+    EXPECT_EQ(serialsOf(doc), (std::vector<std::uint32_t>{1, 2, 3, 4}));
     EXPECT_TRUE(doc.isModified());
 }
 

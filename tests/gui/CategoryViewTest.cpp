@@ -234,6 +234,20 @@ TEST_F(CategoryViewTest, ExpandingAndCollapsingIsRememberedAcrossRuns) {
     EXPECT_FALSE(next.topLevelItem(3)->isExpanded());
 }
 
+TEST_F(CategoryViewTest, CollapsingTheGroupOfTheSelectedCategorySelectsTheGroup) {
+    CCategoryView& view = openTree();
+    doc()->data().rebuildPending = false;
+    view.setCurrentItem(view.topLevelItem(1)->child(2));
+    ASSERT_EQ(doc()->selectedEntry(), entry(2, 3));
+    setFilters();
+    view.collapseItem(view.topLevelItem(1));
+    EXPECT_EQ(doc()->selectedEntry(), entry(2));
+    EXPECT_FALSE(doc()->data().isDeedFilterSet());
+    // Collapsing another group leaves the selection alone.
+    view.collapseItem(view.topLevelItem(0));
+    EXPECT_EQ(doc()->selectedEntry(), entry(2));
+}
+
 TEST_F(CategoryViewTest, CustomisedNamesShowAfterHintSeven) {
     f.settings.writeInt("Settings", "GroupExpand002", 0);
     CCategoryView& view = openTree();

@@ -175,6 +175,16 @@ TEST_F(Program, AppendLoadRenumbersAndKeepsThePathAndTitle) {
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("テサリー 【 ディード一覧 】"));
     EXPECT_TRUE(enabled(cmd::FileSave));
     EXPECT_EQ(frame->paneText(1), QStringLiteral(" 4 / 4 枚 "));
+
+    // A file read whole renews the lists as an open does: the display condition goes.
+    doc().data().deedFilter.orderCode = Deed::makeOrderCode(2, 0);
+    doc().updateAllViews(nullptr, kHintFilterChanged);
+    EXPECT_EQ(frame->paneText(3), QStringLiteral("表示条件あり"));
+    EXPECT_EQ(frame->paneText(1), QStringLiteral(" 0 / 4 枚 "));
+    prompt.paths.push_back(QString::fromStdString(dir.file("other.dat")));
+    ASSERT_TRUE(run(cmd::AppendLoad));
+    EXPECT_EQ(frame->paneText(3), QString());
+    EXPECT_EQ(frame->paneText(1), QStringLiteral(" 7 / 7 枚 "));
 }
 
 TEST_F(Program, ClosingSavesTheDefaultFileSilentlyButAsksForAChosenFile) {
