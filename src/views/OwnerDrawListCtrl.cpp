@@ -126,7 +126,7 @@ private:
 };
 
 COwnerDrawListCtrl::COwnerDrawListCtrl(QWidget* parent)
-    : QTreeView(parent), model_(new COwnerDrawListModel(this)) {
+    : RowPaintedTreeView(parent), model_(new COwnerDrawListModel(this)) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
@@ -270,27 +270,6 @@ void COwnerDrawListCtrl::drawDetailRow(QPainter& painter, const QRect& row,
     if (focusFrame) {
         listdraw::drawFrame(painter, row, windowText);
     }
-}
-
-void COwnerDrawListCtrl::focusInEvent(QFocusEvent* event) {
-    QTreeView::focusInEvent(event);
-    viewport()->update();
-}
-
-void COwnerDrawListCtrl::focusOutEvent(QFocusEvent* event) {
-    QTreeView::focusOutEvent(event);
-    viewport()->update();
-}
-
-void COwnerDrawListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTreeView::currentChanged(current, previous);
-    viewport()->update();
-}
-
-void COwnerDrawListCtrl::selectionChanged(const QItemSelection& selected,
-                                          const QItemSelection& deselected) {
-    QTreeView::selectionChanged(selected, deselected);
-    viewport()->update();
 }
 
 } // namespace tessary

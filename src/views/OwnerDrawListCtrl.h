@@ -6,8 +6,9 @@
 // Any other mode draws nothing.
 #pragma once
 
+#include "views/RowPaintedTreeView.h"
+
 #include <QStringList>
-#include <QTreeView>
 
 #include <cstdint>
 #include <functional>
@@ -16,7 +17,7 @@ namespace tessary {
 
 class COwnerDrawListModel;
 
-class COwnerDrawListCtrl : public QTreeView {
+class COwnerDrawListCtrl : public RowPaintedTreeView {
     Q_OBJECT
 public:
     enum DrawMode : int { kDrawNone = 0, kDrawDetail = 1, kDrawPlain = 2 };
@@ -59,11 +60,6 @@ public:
 protected:
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    void selectionChanged(const QItemSelection& selected,
-                          const QItemSelection& deselected) override;
 
 private:
     void drawDetailRow(QPainter& painter, const QRect& row, const QModelIndex& index,

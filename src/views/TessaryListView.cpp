@@ -163,7 +163,7 @@ QSize CFixedRowDelegate::sizeHint(const QStyleOptionViewItem& option,
 } // namespace listdraw
 
 CTessaryListView::CTessaryListView(int drawMode, CTessaryDoc* doc, QWidget* parent)
-    : QTreeView(parent), drawMode_(drawMode), doc_(doc) {
+    : RowPaintedTreeView(parent), drawMode_(drawMode), doc_(doc) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
@@ -300,27 +300,6 @@ void CTessaryListView::contextMenuEvent(QContextMenuEvent* event) {
     }
     event->accept();
     emit contextMenuRequested(popup, at);
-}
-
-void CTessaryListView::focusInEvent(QFocusEvent* event) {
-    QTreeView::focusInEvent(event);
-    viewport()->update();
-}
-
-void CTessaryListView::focusOutEvent(QFocusEvent* event) {
-    QTreeView::focusOutEvent(event);
-    viewport()->update();
-}
-
-void CTessaryListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTreeView::currentChanged(current, previous);
-    viewport()->update();
-}
-
-void CTessaryListView::selectionChanged(const QItemSelection& selected,
-                                        const QItemSelection& deselected) {
-    QTreeView::selectionChanged(selected, deselected);
-    viewport()->update();
 }
 
 } // namespace tessary

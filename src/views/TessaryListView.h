@@ -7,13 +7,13 @@
 #pragma once
 
 #include "framework/View.h"
+#include "views/RowPaintedTreeView.h"
 
 #include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStyledItemDelegate>
-#include <QTreeView>
 
 #include <cstdint>
 #include <vector>
@@ -101,7 +101,7 @@ public:
 
 } // namespace listdraw
 
-class CTessaryListView : public QTreeView, public fw::CView {
+class CTessaryListView : public RowPaintedTreeView, public fw::CView {
     Q_OBJECT
 public:
     // Drawing modes: deed rows, order-status rows, plain rows.
@@ -134,11 +134,6 @@ protected:
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    void selectionChanged(const QItemSelection& selected,
-                          const QItemSelection& deselected) override;
 
 private:
     // Deed rows and order-status rows.
