@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the tests with warnings as errors, the core tests again under
+# Builds and runs every test: the tests with warnings as errors, the tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a bounded number of
 # inputs. The benchmarks are built (not run) so they keep compiling.
 set -euo pipefail
@@ -16,8 +16,8 @@ ctest --test-dir "$here/build/test" --output-on-failure -j "$jobs"
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$here" -B "$here/build/asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DTESSARY_WERROR=ON -DTESSARY_SANITIZE=ON -DTESSARY_GUI=OFF >/dev/null
-cmake --build "$here/build/asan" -j "$jobs" --target core_tests
+    -DTESSARY_WERROR=ON -DTESSARY_SANITIZE=ON -DTESSARY_BENCH=OFF >/dev/null
+cmake --build "$here/build/asan" -j "$jobs" --target core_tests gui_tests
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$here/build/asan" --output-on-failure -j "$jobs"
 
