@@ -12,6 +12,7 @@
 #include "views/DeedView.h"
 
 #include <QApplication>
+#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -131,6 +132,31 @@ void BM_SwitchToConditionList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SwitchToConditionList)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One page of the deed list painted at a random place of the 1,000,000 rows, as when the user
+// drags the scroll bar.
+void BM_ScrollDeedList(benchmark::State& state) {
+    Program& p = program();
+    CMainFrame* frame = p.app->mainFrame();
+    CTessaryDoc& doc = *p.app->document();
+    if (doc.data().deeds().size() != kDeedCount) {
+        p.app->openDocumentFile(fw::fromPath(p.folder + "/big.dat"));
+    }
+    frame->showDeedList();
+    doc.data().selectedEntry = doc.catalogue().findEntry(makeKey(3, 0, 0));
+    doc.updateAllViews(nullptr, kHintSelectionChanged);
+    frame->resize(1000, 700);
+    QApplication::processEvents();
+    CDeedView* list = frame->deedView();
+    QScrollBar* bar = list->verticalScrollBar();
+    std::mt19937 random(3);
+    for (auto _ : state) {
+        bar->setValue(static_cast<int>(random() % static_cast<unsigned>(bar->maximum() + 1)));
+        list->viewport()->repaint();
+    }
+    state.counters["rows"] = list->rowCount();
+}
+BENCHMARK(BM_ScrollDeedList)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 } // namespace
 
