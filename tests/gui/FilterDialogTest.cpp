@@ -32,35 +32,7 @@ namespace {
 using test::ScriptedPrompt;
 using test::TempDir;
 
-// Answers the modal dialog the next command opens, from a zero-delay timer that fires inside the
-// dialog's event loop. Whatever `fill` does, a dialog it leaves open is cancelled (and the test
-// fails), so no test waits for a human. Destroying the object stops a timer that never fired.
-class ModalAnswer {
-public:
-    explicit ModalAnswer(std::function<void(QDialog&)> fill) : fill_(std::move(fill)) {
-        timer_.setSingleShot(true);
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            answered_ = true;
-            fill_(*dialog);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the dialog was left open";
-                dialog->reject();
-            }
-        });
-        timer_.start();
-    }
-    bool answered() const { return answered_; }
-
-private:
-    std::function<void(QDialog&)> fill_;
-    QTimer timer_;
-    bool answered_ = false;
-};
+using test::ModalAnswer;
 
 // The drop-down list of the row labelled `label`.
 QComboBox* listOf(QDialog& dialog, const QString& label) {

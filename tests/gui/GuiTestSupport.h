@@ -7,10 +7,16 @@
 #include "platform/ProfileFile.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -87,6 +93,36 @@ struct DocFixture {
             throw std::runtime_error("no such node");
         }
     }
+};
+
+// Answers the modal dialog the next command opens, from a zero-delay timer that fires inside the
+// dialog's event loop. Whatever `fill` does, a dialog it leaves open is cancelled (and the test
+// fails), so no test waits for a human. Destroying the object stops a timer that never fired.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(QDialog&)> fill) : fill_(std::move(fill)) {
+        timer_.setSingleShot(true);
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            answered_ = true;
+            fill_(*dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                dialog->reject();
+            }
+        });
+        timer_.start();
+    }
+    bool answered() const { return answered_; }
+
+private:
+    std::function<void(QDialog&)> fill_;
+    QTimer timer_;
+    bool answered_ = false;
 };
 
 } // namespace tessary::test
