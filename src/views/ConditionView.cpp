@@ -65,8 +65,7 @@ void CConditionView::onInitialUpdate() {
     data.clearConditionFilter();
     if (data.rebuildPending) {
         // The contents were replaced: the tree selects again, and its selection re-lists us.
-        data.rebuildPending = false;
-        doc()->updateAllViews(this, kHintReselect);
+        askForReselect();
     }
 }
 
@@ -91,13 +90,10 @@ void CConditionView::onUpdate(fw::CView* sender, int hint) {
     case kHintListSwitched:
         relist();
         break;
-    case kHintNamesChanged: {
-        fw::CWaitCursor wait;
+    case kHintNamesChanged:
         model_->clear();
-        doc()->data().rebuildPending = false;
-        doc()->updateAllViews(this, kHintReselect);
+        askForReselect();
         break;
-    }
     default:
         break;
     }

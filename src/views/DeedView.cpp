@@ -50,8 +50,7 @@ void CDeedView::onInitialUpdate() {
         // The contents were replaced: the rows point to deeds that are gone. The tree selects
         // again, and its selection rebuilds the list.
         model_->clear();
-        data.rebuildPending = false;
-        doc()->updateAllViews(this, kHintReselect);
+        askForReselect();
     }
 }
 
@@ -65,13 +64,10 @@ void CDeedView::onUpdate(fw::CView* sender, int hint) {
     case kHintDownloaded:
         rebuild();
         break;
-    case kHintNamesChanged: {
-        fw::CWaitCursor wait;
+    case kHintNamesChanged:
         model_->clear();
-        doc()->data().rebuildPending = false;
-        doc()->updateAllViews(this, kHintReselect);
+        askForReselect();
         break;
-    }
     default:
         break;
     }

@@ -1,5 +1,7 @@
 #include "views/TessaryListView.h"
 
+#include "app/TessaryDoc.h"
+#include "resources/CommandIds.h"
 #include "resources/Images.h"
 
 #include <QContextMenuEvent>
@@ -300,6 +302,11 @@ void CTessaryListView::contextMenuEvent(QContextMenuEvent* event) {
     }
     event->accept();
     emit contextMenuRequested(popup, at);
+}
+
+void CTessaryListView::askForReselect() {
+    doc_->data().rebuildPending = false;
+    doc_->updateAllViews(this, kHintReselect);
 }
 
 } // namespace tessary

@@ -126,6 +126,10 @@ signals:
 protected:
     CTessaryDoc* doc() const { return doc_; }
 
+    // The names changed or the contents were renewed: the tree selects again, which lists this
+    // view's rows anew through the selection hint.
+    void askForReselect();
+
     // A click on the header of `column`.
     virtual void onColumnClicked(int column) { (void)column; }
     // The context popup of this list; -1 for none.

@@ -36,6 +36,8 @@
 namespace tessary::test {
 namespace {
 
+using test::makeDeed;
+
 using Script = std::function<void(CDeedEntryDialog&)>;
 
 // Runs `run` (a command that may open the entry dialog); the dialog it opens is handed to
@@ -125,16 +127,6 @@ void typeText(QWidget* edit, const QString& text) {
         QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(edit, &release);
     }
-}
-
-Deed makeDeed(int group, int category, int type, int material, int quality, int quantity,
-              std::uint32_t serial, std::string comment = {}) {
-    Deed d;
-    d.itemCode = Deed::makeItemCode(group, category, type, material);
-    d.orderCode = Deed::makeOrderCode(quality, quantity);
-    d.serialNumber = serial;
-    d.comment = std::move(comment);
-    return d;
 }
 
 // A deed list over a document on a temporary folder.

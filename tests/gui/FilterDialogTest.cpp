@@ -29,6 +29,7 @@
 namespace tessary {
 namespace {
 
+using test::makeDeed;
 using test::ScriptedPrompt;
 using test::TempDir;
 
@@ -82,15 +83,6 @@ void press(QDialog& dialog, const QString& text) {
 void key(QDialog& dialog, Qt::Key k) {
     QWidget* target = dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog;
     QTest::keyClick(target, k);
-}
-
-Deed deed(int group, int category, int type, int material, int quality, int quantity,
-          std::uint32_t serial) {
-    Deed d;
-    d.itemCode = Deed::makeItemCode(group, category, type, material);
-    d.orderCode = Deed::makeOrderCode(quality, quantity);
-    d.serialNumber = serial;
-    return d;
 }
 
 const QString kAllCategories = QStringLiteral(" < すべてのカテゴリ >");
@@ -160,7 +152,8 @@ using Serials = std::vector<std::uint32_t>;
 TEST_F(FilterProgram, ACategoryNodeFixesTheCategoryAndOneMaterialIsNeverTested) {
     // mace (group 1, category 2): maul and war mace; a bardiche outside the node. The weapon
     // smiths' group has iron only.
-    start({deed(1, 2, 3, 1, 1, 1, 1), deed(1, 2, 4, 1, 1, 1, 2), deed(1, 1, 2, 1, 1, 1, 3)});
+    start({makeDeed(1, 2, 3, 1, 1, 1, 1), makeDeed(1, 2, 4, 1, 1, 1, 2),
+           makeDeed(1, 1, 2, 1, 1, 1, 3)});
     selectNode(1, 2);
     ASSERT_EQ(deedRows(), (Serials{1, 2}));
     EXPECT_FALSE(enabled(cmd::FilterClear));
@@ -224,8 +217,9 @@ TEST_F(FilterProgram, ACategoryNodeFixesTheCategoryAndOneMaterialIsNeverTested) 
 
 TEST_F(FilterProgram, TypesAndQuantitiesFollowTheChosenCategoryAndType) {
     // Platemail (group 2, category 3) is a six-part order; gold ingots are material 6.
-    start({deed(2, 3, 1, 6, 2, 2, 1), deed(2, 3, 1, 6, 2, 3, 2), deed(2, 3, 2, 6, 2, 2, 3),
-           deed(2, 3, 1, 5, 2, 2, 4), deed(2, 1, 2, 6, 2, 2, 5)});
+    start({makeDeed(2, 3, 1, 6, 2, 2, 1), makeDeed(2, 3, 1, 6, 2, 3, 2),
+           makeDeed(2, 3, 2, 6, 2, 2, 3), makeDeed(2, 3, 1, 5, 2, 2, 4),
+           makeDeed(2, 1, 2, 6, 2, 2, 5)});
     selectNode(2);
     ASSERT_EQ(deedRows(), (Serials{1, 2, 3, 4, 5}));
 
@@ -335,7 +329,7 @@ TEST_F(FilterProgram, TheRemainingCountKeepsOrdersWithThatManyOrFewerMissing) {
     std::uint32_t serial = 0;
     const auto add = [&](int quantity, int types) {
         for (int type = 1; type <= types; ++type) {
-            deeds.push_back(deed(1, 2, type, 1, 1, quantity, ++serial));
+            deeds.push_back(makeDeed(1, 2, type, 1, 1, quantity, ++serial));
         }
     };
     add(1, 7);
@@ -410,7 +404,8 @@ TEST_F(FilterProgram, TheRemainingCountKeepsOrdersWithThatManyOrFewerMissing) {
 }
 
 TEST_F(FilterProgram, AnotherTreeNodeDropsBothFilters) {
-    start({deed(2, 3, 1, 6, 2, 2, 1), deed(2, 3, 2, 5, 1, 1, 2), deed(2, 1, 2, 6, 1, 1, 3)});
+    start({makeDeed(2, 3, 1, 6, 2, 2, 1), makeDeed(2, 3, 2, 5, 1, 1, 2),
+           makeDeed(2, 1, 2, 6, 1, 1, 3)});
     selectNode(2);
     ModalAnswer deedFilter([](QDialog& d) {
         choose(listOf(d, QStringLiteral("材料")), QStringLiteral(" gold ingots"));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/TessaryDoc.h"
+#include "data/DeedFile.h"
 #include "framework/Prompt.h"
 #include "platform/ProfileFile.h"
 #include "support/TempDir.h"
@@ -68,6 +69,27 @@ private:
         return p;
     }
 };
+
+// A deed of the given indices, registration number and comment.
+inline Deed makeDeed(int group, int category, int type, int material, int quality, int quantity,
+                     std::uint32_t serial = 0, std::string comment = {}) {
+    Deed d;
+    d.itemCode = Deed::makeItemCode(group, category, type, material);
+    d.orderCode = Deed::makeOrderCode(quality, quantity);
+    d.serialNumber = serial;
+    d.comment = std::move(comment);
+    return d;
+}
+
+// The deed file holding `deeds` as they are.
+inline std::string deedFileOf(std::initializer_list<Deed> deeds) {
+    std::string out;
+    appendDeedCount(out, static_cast<std::int32_t>(deeds.size()));
+    for (const Deed& d : deeds) {
+        appendDeedRecord(out, d);
+    }
+    return out;
+}
 
 // A document whose settings file lives in a fresh temporary folder.
 struct DocFixture {

@@ -24,27 +24,10 @@ namespace tessary {
 namespace {
 
 using namespace std::string_literals;
+using test::deedFileOf;
+using test::makeDeed;
 using test::ScriptedPrompt;
 using test::TempDir;
-
-std::string deedFile(std::initializer_list<Deed> deeds) {
-    std::string out;
-    appendDeedCount(out, static_cast<std::int32_t>(deeds.size()));
-    for (const Deed& d : deeds) {
-        appendDeedRecord(out, d);
-    }
-    return out;
-}
-
-Deed deed(int group, int category, int type, int material, int quality, int quantity,
-          std::uint32_t serial, std::string comment = {}) {
-    Deed d;
-    d.itemCode = Deed::makeItemCode(group, category, type, material);
-    d.orderCode = Deed::makeOrderCode(quality, quantity);
-    d.serialNumber = serial;
-    d.comment = std::move(comment);
-    return d;
-}
 
 // The program started in a temporary working folder.
 class Program : public ::testing::Test {
@@ -104,8 +87,9 @@ TEST_F(Program, ASecondInstanceIsRefusedWhileTheFirstRuns) {
 }
 
 TEST_F(Program, TitlePanesAndMenuStatesFollowTheShownList) {
-    dir.write("Tessary.dat", deedFile({deed(1, 3, 7, 1, 2, 3, 1, "a"), deed(2, 1, 2, 3, 1, 1, 2),
-                                       deed(1, 2, 3, 1, 1, 2, 3)}));
+    dir.write("Tessary.dat",
+              deedFileOf({makeDeed(1, 3, 7, 1, 2, 3, 1, "a"), makeDeed(2, 1, 2, 3, 1, 1, 2),
+                          makeDeed(1, 2, 3, 1, 1, 2, 3)}));
     start();
     ASSERT_NE(frame->deedView(), nullptr);
     // The first group is selected at start: two of the three deeds.
@@ -158,9 +142,9 @@ TEST_F(Program, ShowingTheShownListAgainChangesNothing) {
 }
 
 TEST_F(Program, AppendLoadRenumbersAndKeepsThePathAndTitle) {
-    dir.write("Tessary.dat", deedFile({deed(1, 1, 2, 1, 1, 1, 10)}));
-    dir.write("other.dat", deedFile({deed(1, 1, 3, 1, 1, 1, 1), deed(1, 2, 2, 1, 1, 1, 2),
-                                     deed(1, 2, 3, 1, 1, 1, 3)}));
+    dir.write("Tessary.dat", deedFileOf({makeDeed(1, 1, 2, 1, 1, 1, 10)}));
+    dir.write("other.dat", deedFileOf({makeDeed(1, 1, 3, 1, 1, 1, 1), makeDeed(1, 2, 2, 1, 1, 1, 2),
+                                       makeDeed(1, 2, 3, 1, 1, 1, 3)}));
     start();
     prompt.paths.push_back(QString::fromStdString(dir.file("other.dat")));
     ASSERT_TRUE(run(cmd::AppendLoad));
@@ -189,18 +173,18 @@ TEST_F(Program, AppendLoadRenumbersAndKeepsThePathAndTitle) {
 
 TEST_F(Program, ClosingSavesTheDefaultFileSilentlyButAsksForAChosenFile) {
     start();
-    doc().data().registerDeed(std::make_unique<Deed>(deed(1, 1, 2, 1, 1, 1, 0)));
+    doc().data().registerDeed(std::make_unique<Deed>(makeDeed(1, 1, 2, 1, 1, 1, 0)));
     ASSERT_TRUE(closeWindow());
     EXPECT_TRUE(prompt.shown.empty());
     EXPECT_EQ(dir.read("Tessary.dat").size(), 4u + 15u);
     app.reset();
 
     // A chosen file asks; Cancel keeps the window open, No closes without saving.
-    dir.write("chosen.dat", deedFile({deed(1, 1, 2, 1, 1, 1, 1)}));
+    dir.write("chosen.dat", deedFileOf({makeDeed(1, 1, 2, 1, 1, 1, 1)}));
     start();
     ASSERT_TRUE(app->openDocumentFile(QString::fromStdString(dir.file("chosen.dat"))));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("テサリー - chosen.dat 【 ディード一覧 】"));
-    doc().data().registerDeed(std::make_unique<Deed>(deed(1, 1, 3, 1, 1, 1, 0)));
+    doc().data().registerDeed(std::make_unique<Deed>(makeDeed(1, 1, 3, 1, 1, 1, 0)));
     prompt.answers.push_back(fw::MsgAnswer::Cancel);
     EXPECT_FALSE(closeWindow());
     ASSERT_EQ(prompt.shown.size(), 1u);
@@ -213,7 +197,7 @@ TEST_F(Program, ClosingSavesTheDefaultFileSilentlyButAsksForAChosenFile) {
 TEST_F(Program, NewSavesTheDefaultFileFirstAndGivesAnUntitledDocument) {
     start();
     EXPECT_FALSE(enabled(cmd::FileSave));
-    doc().data().registerDeed(std::make_unique<Deed>(deed(1, 1, 2, 1, 1, 1, 0)));
+    doc().data().registerDeed(std::make_unique<Deed>(makeDeed(1, 1, 2, 1, 1, 1, 0)));
     EXPECT_TRUE(enabled(cmd::FileSave));
     ASSERT_TRUE(run(cmd::FileNew));
     EXPECT_TRUE(prompt.shown.empty());
@@ -223,7 +207,7 @@ TEST_F(Program, NewSavesTheDefaultFileFirstAndGivesAnUntitledDocument) {
     EXPECT_EQ(frame->paneText(1), QStringLiteral(" 0 / 0 枚 "));
 
     // An untitled document asks before it is abandoned; Yes asks for a name and saves there.
-    doc().data().registerDeed(std::make_unique<Deed>(deed(1, 1, 3, 1, 1, 1, 0)));
+    doc().data().registerDeed(std::make_unique<Deed>(makeDeed(1, 1, 3, 1, 1, 1, 0)));
     prompt.answers.push_back(fw::MsgAnswer::Yes);
     prompt.paths.push_back(QString::fromStdString(dir.file("named.dat")));
     EXPECT_TRUE(closeWindow());
@@ -248,8 +232,8 @@ TEST_F(Program, ACorruptDefaultFileEndsTheProgramAndIsLeftAlone) {
 }
 
 TEST_F(Program, AnOpenThatFailsPartWayLeavesANewEmptyDocument) {
-    dir.write("Tessary.dat", deedFile({deed(1, 1, 2, 1, 1, 1, 1)}));
-    std::string broken = deedFile({deed(1, 1, 2, 1, 1, 1, 1), deed(1, 1, 3, 1, 1, 1, 2)});
+    dir.write("Tessary.dat", deedFileOf({makeDeed(1, 1, 2, 1, 1, 1, 1)}));
+    std::string broken = deedFileOf({makeDeed(1, 1, 2, 1, 1, 1, 1), makeDeed(1, 1, 3, 1, 1, 1, 2)});
     broken.pop_back();
     dir.write("broken.dat", broken);
     start();
