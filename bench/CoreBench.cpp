@@ -1,8 +1,8 @@
 // Benchmarks of the core on a collection of 1,000,000 deeds: reading and writing the deed file,
 // counting the order status, and sorting the deed list (each key built once, against the naive
 // sort that builds both keys in every comparison).
+#include "content/DeedDocument.h"
 #include "data/Catalogue.h"
-#include "data/DeedDocument.h"
 #include "data/DeedFile.h"
 #include "data/DeedSortKey.h"
 #include "platform/Cp932.h"

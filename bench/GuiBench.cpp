@@ -2,9 +2,9 @@
 // main window, listing a group's deeds sorted, and switching to the order-status list.
 #include "app/MainFrame.h"
 #include "app/TessaryApp.h"
-#include "app/TessaryDoc.h"
 #include "data/Catalogue.h"
 #include "data/DeedFile.h"
+#include "document/TessaryDoc.h"
 #include "framework/CommandRouter.h"
 #include "framework/Prompt.h"
 #include "framework/Text.h"

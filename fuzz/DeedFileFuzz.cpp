@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the deed file reader: it must never crash, never read past the input,
 // and whatever it accepts must write back into a file that reads to the same deeds.
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,9 @@
 #include "app/MainFrame.h"
 
 #include "app/TessaryApp.h"
-#include "app/TessaryDoc.h"
+#include "data/ItemOrder.h"
+#include "dialogs/ItemOrderDialog.h"
+#include "document/TessaryDoc.h"
 #include "framework/CommandRouter.h"
 #include "framework/WaitCursor.h"
 #include "platform/DecimalText.h"
@@ -10,6 +12,7 @@
 #include "resources/Images.h"
 #include "resources/MenuTable.h"
 #include "resources/Messages.h"
+#include "resources/SettingsKeys.h"
 #include "views/CategoryView.h"
 #include "views/ConditionView.h"
 #include "views/DeedView.h"
@@ -30,9 +33,6 @@
 namespace tessary {
 
 namespace {
-
-constexpr const char* kLayout = "Layout";
-constexpr const char* kDefaultPlacement = "00010001006000400";
 
 QString deedSortName(int item) {
     switch (item) {
@@ -110,7 +110,8 @@ CMainFrame::CMainFrame(CTessaryApp& app, CTessaryDoc& doc) : app_(app), doc_(doc
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setChildrenCollapsible(false);
     setCentralWidget(splitter_);
-    const int treeWidth = std::max(0, doc_.settings().readInt(kLayout, "CategoryViewWidth", 200));
+    const int treeWidth =
+        std::max(0, settings::read(doc_.settings(), settings::kCategoryViewWidth));
     tree_ = new CCategoryView(&doc_, splitter_);
     splitter_->addWidget(tree_);
     attachList(new CDeedView(&doc_, splitter_));
@@ -261,7 +262,9 @@ void CMainFrame::refreshStatusPanes() {
 }
 
 void CMainFrame::restorePlacement(const std::string& stored) {
-    const std::string value = stored.size() == 17 ? stored : std::string(kDefaultPlacement);
+    const std::string value = stored.size() == settings::kWindowPosLength
+                                  ? stored
+                                  : std::string(settings::kMainWindowPos.defaultValue);
     const std::string_view v = value;
     const bool maximised = parseLeadingInt(v.substr(0, 1)) != 0;
     const int left = parseLeadingInt(v.substr(1, 4));
@@ -300,9 +303,10 @@ std::string CMainFrame::placementValue() const {
 
 void CMainFrame::saveLayout() {
     fw::CWaitCursor wait;
-    ProfileFile& settings = doc_.settings();
-    settings.writeInt(kLayout, "CategoryViewWidth", tree_ != nullptr ? tree_->width() : 200);
-    settings.writeString(kLayout, "MainWindowPos", placementValue());
+    ProfileFile& profile = doc_.settings();
+    settings::write(profile, settings::kCategoryViewWidth,
+                    tree_ != nullptr ? tree_->width() : settings::kCategoryViewWidth.defaultValue);
+    settings::write(profile, settings::kMainWindowPos, placementValue());
     layoutSaved_ = true;
 }
 
@@ -358,6 +362,9 @@ bool CMainFrame::onUpdateCommand(fw::CCmdUI& ui) {
         return true;
     case cmd::AppExit:
         return true;
+    case cmd::SimpleTextOrder:
+        ui.enable(true);
+        return true;
     default:
         return false;
     }
@@ -377,6 +384,12 @@ bool CMainFrame::onCommand(int id) {
     case cmd::AppExit:
         close();
         return true;
+    case cmd::SimpleTextOrder: {
+        // The next simple text reads the stored order; nothing else changes.
+        CItemOrderDialog dialog(this, doc_.settings(), kItemOrderSimpleText);
+        dialog.exec();
+        return true;
+    }
     default:
         return false;
     }

@@ -1,7 +1,7 @@
 #include "app/TessaryApp.h"
 
 #include "app/MainFrame.h"
-#include "app/TessaryDoc.h"
+#include "document/TessaryDoc.h"
 #include "framework/Prompt.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
@@ -9,6 +9,7 @@
 #include "resources/CommandIds.h"
 #include "resources/Images.h"
 #include "resources/Messages.h"
+#include "resources/SettingsKeys.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -38,7 +39,7 @@ bool CTessaryApp::start() {
                         fw::MsgAnswer::Ok);
         return false;
     }
-    settings_ = std::make_unique<ProfileFile>(folder_ + "Tessary.ini");
+    settings_ = std::make_unique<ProfileFile>(folder_ + settings::kFileName);
     doc_ = std::make_unique<CTessaryDoc>(prompt_, *settings_);
 
     // The working folder's default file, created when missing. A file that cannot be read ends
@@ -53,7 +54,7 @@ bool CTessaryApp::start() {
     frame_ = std::make_unique<CMainFrame>(*this, *doc_);
     doc_->initialUpdateFrame = [this] { frame_->initialUpdateViews(); };
     frame_->initialUpdateViews();
-    frame_->restorePlacement(settings_->readString("Layout", "MainWindowPos", "00010001006000400"));
+    frame_->restorePlacement(settings::read(*settings_, settings::kMainWindowPos));
     return true;
 }
 

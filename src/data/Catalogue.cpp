@@ -2,7 +2,6 @@
 
 #include "data/Deed.h"
 #include "platform/DecimalText.h"
-#include "status/ConditionRow.h"
 
 #include <algorithm>
 
@@ -57,10 +56,6 @@ std::string Catalogue::nameOf(int kind, const Deed& d) const {
     return nameOf(kind, d.group(), d.category(), d.type(), d.material(), d.quality(), d.quantity());
 }
 
-std::string Catalogue::nameOf(int kind, const ConditionRow& r) const {
-    return nameOf(kind, r.group(), r.category(), 0, r.material(), r.quality(), r.quantity());
-}
-
 std::uint32_t Catalogue::colorOf(int kind, int group, int category, int type, int material,
                                  int quality, int quantity) const {
     const CatalogueEntry* e =
@@ -71,10 +66,6 @@ std::uint32_t Catalogue::colorOf(int kind, int group, int category, int type, in
 std::uint32_t Catalogue::colorOf(int kind, const Deed& d) const {
     return colorOf(kind, d.group(), d.category(), d.type(), d.material(), d.quality(),
                    d.quantity());
-}
-
-std::uint32_t Catalogue::colorOf(int kind, const ConditionRow& r) const {
-    return colorOf(kind, r.group(), r.category(), 0, r.material(), r.quality(), r.quantity());
 }
 
 int Catalogue::partCountOf(int group, int category, int type) const {

@@ -12,7 +12,6 @@
 namespace tessary {
 
 struct Deed;
-struct ConditionRow;
 
 // Kinds of name for nameOf and colorOf.
 enum NameKind : int {
@@ -62,12 +61,10 @@ public:
     std::string nameOf(int kind, int group, int category, int type, int material, int quality,
                        int quantity) const;
     std::string nameOf(int kind, const Deed& deed) const;
-    std::string nameOf(int kind, const ConditionRow& row) const;
 
     std::uint32_t colorOf(int kind, int group, int category, int type, int material, int quality,
                           int quantity) const;
     std::uint32_t colorOf(int kind, const Deed& deed) const;
-    std::uint32_t colorOf(int kind, const ConditionRow& row) const;
 
     int partCountOf(int group, int category, int type) const;
     int partCountOf(const Deed& deed) const;

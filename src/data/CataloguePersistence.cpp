@@ -3,15 +3,12 @@
 #include "platform/Cp932.h"
 #include "platform/DecimalText.h"
 #include "platform/ProfileFile.h"
+#include "resources/SettingsKeys.h"
 
 namespace tessary {
 namespace {
 
 constexpr int kMaxStoredKeyByte = 125;
-
-std::string valueKey(int i) {
-    return "Value" + zeroPadded(i, 4);
-}
 
 unsigned lowByte(std::string_view text, std::size_t at) {
     return static_cast<unsigned>(parseLeadingInt(text.substr(at, 3))) & 0xFFu;
@@ -52,7 +49,7 @@ std::optional<CatalogueEntry> fromProfileString(std::string_view text) {
 }
 
 void loadCatalogue(ProfileFile& settings, Catalogue& catalogue) {
-    const int count = settings.readInt(kCatalogueSection, "Count", 0);
+    const int count = settings::read(settings, settings::kCatalogueCount);
     if (count == 0) {
         catalogue.buildDefault();
         saveCatalogue(settings, catalogue);
@@ -67,7 +64,7 @@ void loadCatalogue(ProfileFile& settings, Catalogue& catalogue) {
     settings.beginBatch();
     std::string previous;
     for (int i = 1; i <= count; ++i) {
-        std::string value = settings.readString(kCatalogueSection, valueKey(i), "");
+        std::string value = settings::read(settings, settings::kCatalogueValue, i);
         std::optional<CatalogueEntry> entry;
         if (compareCp932(value, previous) > 0) {
             entry = fromProfileString(value);
@@ -84,10 +81,10 @@ void loadCatalogue(ProfileFile& settings, Catalogue& catalogue) {
 
 bool saveCatalogue(ProfileFile& settings, const Catalogue& catalogue) {
     settings.beginBatch();
-    settings.writeInt(kCatalogueSection, "Count", static_cast<int>(catalogue.size()));
+    settings::write(settings, settings::kCatalogueCount, static_cast<int>(catalogue.size()));
     int i = 0;
     for (const CatalogueEntry& e : catalogue.entries()) {
-        settings.writeString(kCatalogueSection, valueKey(++i), toProfileString(e));
+        settings::write(settings, settings::kCatalogueValue, ++i, toProfileString(e));
     }
     return settings.endBatch();
 }

@@ -12,8 +12,6 @@ namespace tessary {
 
 class ProfileFile;
 
-inline constexpr const char* kCatalogueSection = "ConstantValues";
-
 // Eight three-digit fields (key bytes 3, 2, 1, part count, image, red, green, blue), then the name.
 std::string toProfileString(const CatalogueEntry& entry);
 

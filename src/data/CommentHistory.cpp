@@ -2,22 +2,18 @@
 
 #include "platform/Cp932.h"
 #include "platform/ProfileFile.h"
-
-#include <cstdio>
+#include "resources/SettingsKeys.h"
 
 namespace tessary {
 
 std::string commentHistoryKey(int number) {
-    char key[32];
-    std::snprintf(key, sizeof key, "CommentValue%03d", number);
-    return key;
+    return settings::numberedKey(settings::kCommentValue.key, number);
 }
 
 std::vector<std::string> readCommentHistory(const ProfileFile& settings) {
     std::vector<std::string> history;
     for (int number = 1; number <= kCommentHistorySize; ++number) {
-        std::string value =
-            settings.readString(kCommentHistorySection, commentHistoryKey(number), "");
+        std::string value = settings::read(settings, settings::kCommentValue, number);
         if (!value.empty()) {
             history.push_back(std::move(value));
         }
@@ -51,7 +47,7 @@ bool writeCommentHistory(ProfileFile& settings, const std::vector<CommentHistory
     }
     settings.beginBatch();
     for (const CommentHistoryWrite& write : writes) {
-        settings.writeString(kCommentHistorySection, write.key, write.value);
+        settings.writeString(settings::kCommentValue.section, write.key, write.value);
     }
     return settings.endBatch();
 }

@@ -13,8 +13,6 @@ class ProfileFile;
 
 // The history holds up to this many comments, most recent first.
 inline constexpr int kCommentHistorySize = 10;
-// Section of the settings file that holds the history keys.
-inline constexpr const char* kCommentHistorySection = "Settings";
 // Typing or pasting into the comment field stops at this many CP932 bytes.
 inline constexpr std::size_t kCommentTypingLimit = 40;
 

@@ -1,6 +1,5 @@
 #include "data/DeedSortKey.h"
 
-#include "data/DeedDocument.h"
 #include "data/RowSort.h"
 #include "platform/DecimalText.h"
 

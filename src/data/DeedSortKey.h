@@ -10,7 +10,12 @@
 
 namespace tessary {
 
-struct SortState;
+// Sort state of one list, shared by its views and kept for the whole run.
+struct SortState {
+    int sortItem = -1; // -1: none chosen yet
+    bool sortDescending = false;
+    std::string sortOrder; // order string of sort item 99, as read from the settings
+};
 
 // Sort items of the deed list (column index = sort item).
 enum DeedSortItem : int {
@@ -23,10 +28,6 @@ enum DeedSortItem : int {
     kSortBySerial = 6,
     kSortByItemOrder = 99,
 };
-
-// Default order strings of sort item 99.
-inline constexpr const char* kDefaultDeedSortOrder = "00010203040506";
-inline constexpr const char* kDefaultConditionSortOrder = "0001020304";
 
 // The fixed-width key text of a deed for a sort item; -1 sorts as 0, 99 follows `order`
 // (seven two-digit item numbers), any other item gives an empty key.

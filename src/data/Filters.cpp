@@ -15,12 +15,6 @@ bool passesDeedFilter(const Deed& f, const Deed& d) {
            matches(f.quality(), d.quality()) && matches(f.quantity(), d.quantity());
 }
 
-bool passesConditionFilter(const ConditionRow& f, const ConditionRow& r) {
-    return matches(f.group(), r.group()) && matches(f.category(), r.category()) &&
-           matches(f.material(), r.material()) && matches(f.quality(), r.quality()) &&
-           matches(f.quantity(), r.quantity()) && (f.filled == 0 || r.remaining() < f.filled);
-}
-
 bool isInNode(const CatalogueEntry* node, int group, int category) {
     if (node == nullptr || node->byte3() != group) {
         return false;

@@ -9,9 +9,9 @@ namespace tessary {
 namespace {
 
 constexpr std::array<ItemOrderInfo, 3> kInfos{{
-    {"DeedViewSortItem", 7, kDefaultDeedSortOrder},
-    {"ConditionViewSortItem", 5, kDefaultConditionSortOrder},
-    {"SimpleTextOrder", 4, "00010203"},
+    {settings::kDeedViewSortItem, 7},
+    {settings::kConditionViewSortItem, 5},
+    {settings::kSimpleTextOrder, 4},
 }};
 
 constexpr std::size_t kDigitsPerItem = 2;

@@ -3,6 +3,8 @@
 // file as two-digit item numbers, one per item, in the chosen order.
 #pragma once
 
+#include "resources/SettingsKeys.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,12 +20,9 @@ enum ItemOrderMode : int {
 
 // Where a mode's order lives and what it holds.
 struct ItemOrderInfo {
-    const char* settingsKey; // in section kItemOrderSection
-    int itemCount;           // items 0 to itemCount - 1
-    const char* defaultOrder;
+    const settings::TextKey& key; // its settings key and the order stored by default
+    int itemCount;                // items 0 to itemCount - 1
 };
-
-inline constexpr const char* kItemOrderSection = "Settings";
 
 // The description of `mode`, or nullptr for an unknown mode.
 const ItemOrderInfo* itemOrderInfo(int mode);

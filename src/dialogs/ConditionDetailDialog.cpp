@@ -1,12 +1,13 @@
 #include "dialogs/ConditionDetailDialog.h"
 
-#include "app/TessaryDoc.h"
+#include "data/Catalogue.h"
+#include "data/Deed.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "resources/Fonts.h"
 #include "status/ConditionDetail.h"
-#include "views/OwnerDrawListCtrl.h"
-#include "views/TessaryListView.h"
+#include "widgets/ListDraw.h"
+#include "widgets/OwnerDrawListCtrl.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -57,8 +58,9 @@ QLabel* sunkenBox(const QString& text, Qt::Alignment alignment, QWidget* parent)
 
 } // namespace
 
-CConditionDetailDialog::CConditionDetailDialog(QWidget* parent, CTessaryDoc& doc)
-    : QDialog(parent), doc_(doc) {
+CConditionDetailDialog::CConditionDetailDialog(QWidget* parent, const Catalogue& catalogue,
+                                               const std::vector<std::unique_ptr<Deed>>& deeds)
+    : QDialog(parent), catalogue_(catalogue), deeds_(deeds) {
     setFont(res::dialogFont());
     setWindowTitle(QStringLiteral("受注状況の詳細"));
 
@@ -153,7 +155,7 @@ void CConditionDetailDialog::fill() {
     if (row_ == nullptr) {
         return;
     }
-    const ConditionDetailValues values = conditionDetailValues(doc_.catalogue(), *row_);
+    const ConditionDetailValues values = conditionDetailValues(catalogue_, *row_);
     const std::array<const std::string*, kFieldCount> texts{
         &values.group,    &values.category, &values.material, &values.quality,
         &values.quantity, &values.required, &values.filled,   &values.remaining,
@@ -168,8 +170,7 @@ void CConditionDetailDialog::fill() {
 void CConditionDetailDialog::fillList() {
     fw::CWaitCursor wait;
     list_->deleteAllRows();
-    for (const ConditionDetailLine& line :
-         conditionDetailLines(doc_.catalogue(), doc_.data().deeds(), *row_)) {
+    for (const ConditionDetailLine& line : conditionDetailLines(catalogue_, deeds_, *row_)) {
         list_->addRow({fw::fromCp932(line.typeText), fw::fromCp932(line.materialText)},
                       line.itemData());
     }

@@ -7,6 +7,8 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -15,7 +17,8 @@ class QShowEvent;
 namespace tessary {
 
 class COwnerDrawListCtrl;
-class CTessaryDoc;
+class Catalogue;
+struct Deed;
 struct ConditionRow;
 
 class CConditionDetailDialog : public QDialog {
@@ -34,8 +37,10 @@ public:
         kFieldCount
     };
 
-    // `doc` gives the names, the deeds and the images; it must outlive the dialog.
-    CConditionDetailDialog(QWidget* parent, CTessaryDoc& doc);
+    // `catalogue` gives the names and images, `deeds` the deeds of the order; both must outlive
+    // the dialog.
+    CConditionDetailDialog(QWidget* parent, const Catalogue& catalogue,
+                           const std::vector<std::unique_ptr<Deed>>& deeds);
     ~CConditionDetailDialog() override;
 
     // The row to show; set it before the dialog runs. The row must outlive the dialog.
@@ -53,7 +58,8 @@ private:
     void fill();
     void fillList();
 
-    CTessaryDoc& doc_;
+    const Catalogue& catalogue_;
+    const std::vector<std::unique_ptr<Deed>>& deeds_;
     const ConditionRow* row_ = nullptr;
     bool filled_ = false;
 

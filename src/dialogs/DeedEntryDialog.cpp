@@ -1,7 +1,7 @@
 #include "dialogs/DeedEntryDialog.h"
 
-#include "app/TessaryDoc.h"
 #include "data/CommentHistory.h"
+#include "document/TessaryDoc.h"
 #include "framework/InputMethod.h"
 #include "framework/Text.h"
 #include "platform/Cp932.h"

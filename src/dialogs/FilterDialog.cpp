@@ -1,6 +1,5 @@
 #include "dialogs/FilterDialog.h"
 
-#include "app/TessaryDoc.h"
 #include "data/Catalogue.h"
 #include "data/CatalogueEntry.h"
 #include "framework/Text.h"
@@ -97,9 +96,9 @@ void selectData(QComboBox* list, int data) {
 
 } // namespace
 
-CFilterDialog::CFilterDialog(QWidget* parent, CTessaryDoc& doc, const CatalogueEntry* node,
-                             int mode)
-    : QDialog(parent), doc_(doc), node_(node),
+CFilterDialog::CFilterDialog(QWidget* parent, const Catalogue& catalogue,
+                             const CatalogueEntry* node, int mode)
+    : QDialog(parent), catalogue_(catalogue), node_(node),
       mode_(mode == kConditionList ? kConditionList : kDeedList),
       group_(node != nullptr ? node->byte3() : 0) {
     setFont(res::dialogFont());
@@ -203,7 +202,7 @@ void CFilterDialog::fillAll() {
 void CFilterDialog::fillCategories(QComboBox* list, int wanted) {
     const QSignalBlocker blocker(list);
     std::vector<ComboChoice> choices;
-    doc_.catalogue().fillCombo(choices, kComboCategories, group_);
+    catalogue_.fillCombo(choices, kComboCategories, group_);
     fillList(list, choices, allCategories());
     // A category node already narrows the list to its category.
     const bool categoryNode = node_ != nullptr && node_->byte2() != 0;
@@ -219,7 +218,7 @@ void CFilterDialog::fillTypes() {
         const int category = selectedData(rows_[kDeedCategory].list);
         if (category != 0) {
             std::vector<ComboChoice> choices;
-            doc_.catalogue().fillCombo(choices, kComboTypes, group_, category);
+            catalogue_.fillCombo(choices, kComboTypes, group_, category);
             fillList(list, choices, allTypes());
             list->setEnabled(true);
             selectData(list, opening_ ? deedFilter_.type() : 0);
@@ -247,7 +246,7 @@ void CFilterDialog::fillDeedQuantities() {
 void CFilterDialog::fillMaterials(QComboBox* list, int wanted) {
     const QSignalBlocker blocker(list);
     std::vector<ComboChoice> choices;
-    doc_.catalogue().fillCombo(choices, kComboMaterials, group_);
+    catalogue_.fillCombo(choices, kComboMaterials, group_);
     if (choices.size() < 2) {
         // A group with one material is never narrowed by material: the list only shows it.
         if (choices.empty()) {
@@ -267,7 +266,7 @@ void CFilterDialog::fillMaterials(QComboBox* list, int wanted) {
 void CFilterDialog::fillQualities(QComboBox* list, int wanted) {
     const QSignalBlocker blocker(list);
     std::vector<ComboChoice> choices;
-    doc_.catalogue().fillCombo(choices, kComboQualities);
+    catalogue_.fillCombo(choices, kComboQualities);
     fillList(list, choices, allQualities());
     selectData(list, wanted);
 }
@@ -275,7 +274,7 @@ void CFilterDialog::fillQualities(QComboBox* list, int wanted) {
 void CFilterDialog::fillQuantities(QComboBox* list, int category, int type, int wanted) {
     const QSignalBlocker blocker(list);
     std::vector<ComboChoice> choices;
-    doc_.catalogue().fillCombo(choices, kComboQuantities, group_, category, type);
+    catalogue_.fillCombo(choices, kComboQuantities, group_, category, type);
     fillList(list, choices, allQuantities());
     selectData(list, wanted);
 }

@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace tessary {
 
-class CTessaryDoc;
+class Catalogue;
 struct CatalogueEntry;
 
 class CFilterDialog : public QDialog {
@@ -27,7 +27,8 @@ public:
 
     // `node` is the tree node the list shows (a group or a category entry); the views pass the
     // selected node only. Set the working filter of the mode before running the dialog.
-    CFilterDialog(QWidget* parent, CTessaryDoc& doc, const CatalogueEntry* node, int mode);
+    CFilterDialog(QWidget* parent, const Catalogue& catalogue, const CatalogueEntry* node,
+                  int mode);
 
     int mode() const { return mode_; }
 
@@ -72,7 +73,7 @@ private:
     // The item data of the selected entry of a list that may be disabled: 0 when it is.
     static int enabledData(const QComboBox* list);
 
-    CTessaryDoc& doc_;
+    const Catalogue& catalogue_;
     const CatalogueEntry* node_;
     int mode_;
     int group_;

@@ -163,10 +163,9 @@ void CItemOrderDialog::initialise() {
     setWindowTitle(titleOf(mode_));
     const ItemOrderInfo* info = itemOrderInfo(mode_);
     if (info != nullptr) {
-        const std::string stored =
-            settings_.readString(kItemOrderSection, info->settingsKey, info->defaultOrder);
+        const std::string stored = settings::read(settings_, info->key);
         const QStringList labels = labelsOf(mode_);
-        for (int item : parseItemOrder(stored, info->itemCount, info->defaultOrder)) {
+        for (int item : parseItemOrder(stored, info->itemCount, info->key.defaultValue)) {
             auto* row = new QListWidgetItem(labels.value(item));
             row->setData(Qt::UserRole, item);
             list_->addItem(row);
@@ -209,7 +208,7 @@ void CItemOrderDialog::accept() {
         for (int row = 0; row < list_->count(); ++row) {
             items.push_back(list_->item(row)->data(Qt::UserRole).toInt());
         }
-        settings_.writeString(kItemOrderSection, info->settingsKey, formatItemOrder(items));
+        settings::write(settings_, info->key, formatItemOrder(items));
     }
     QDialog::accept();
 }

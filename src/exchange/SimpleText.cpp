@@ -3,6 +3,7 @@
 #include "data/Catalogue.h"
 #include "data/Deed.h"
 #include "platform/DecimalText.h"
+#include "resources/SettingsKeys.h"
 
 #include <iterator>
 
@@ -18,7 +19,9 @@ constexpr int kItemKinds[] = {kNameType, kNameMaterial, kNameQuality, kNameQuant
 } // namespace
 
 std::string_view effectiveSimpleTextOrder(std::string_view stored) {
-    return stored.size() == kOrderLength ? stored : std::string_view(kDefaultSimpleTextOrder);
+    return stored.size() == kOrderLength
+               ? stored
+               : std::string_view(settings::kSimpleTextOrder.defaultValue);
 }
 
 std::string buildSimpleText(const Deed& deed, const Catalogue& catalogue, std::string_view order) {

@@ -10,14 +10,9 @@ namespace tessary {
 class Catalogue;
 struct Deed;
 
-// Where the item order lives in the settings file, and its value when none (or a value of the
-// wrong length) is stored: four two-digit item numbers, 00 type, 01 material, 02 quality,
+// The stored order when it has exactly eight characters, otherwise the default of
+// settings::kSimpleTextOrder: four two-digit item numbers, 00 type, 01 material, 02 quality,
 // 03 quantity.
-inline constexpr const char* kSimpleTextSection = "Settings";
-inline constexpr const char* kSimpleTextOrderKey = "SimpleTextOrder";
-inline constexpr const char* kDefaultSimpleTextOrder = "00010203";
-
-// The stored order when it has exactly eight characters, otherwise the default.
 std::string_view effectiveSimpleTextOrder(std::string_view stored);
 
 // The one-line text of `deed`: for each two-digit item number of `order` from the left, the

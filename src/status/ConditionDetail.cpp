@@ -68,11 +68,11 @@ ConditionDetailLine deedLine(const Catalogue& catalogue, const Deed& deed, int s
 
 ConditionDetailValues conditionDetailValues(const Catalogue& catalogue, const ConditionRow& row) {
     ConditionDetailValues values;
-    values.group = spaced(catalogue.nameOf(kNameGroup, row));
-    values.category = spaced(catalogue.nameOf(kNameCategory, row));
-    values.material = spaced(catalogue.nameOf(kNameMaterial, row));
-    values.quality = spaced(catalogue.nameOf(kNameQuality, row));
-    values.quantity = spaced(catalogue.nameOf(kNameQuantity, row));
+    values.group = spaced(nameOf(catalogue, kNameGroup, row));
+    values.category = spaced(nameOf(catalogue, kNameCategory, row));
+    values.material = spaced(nameOf(catalogue, kNameMaterial, row));
+    values.quality = spaced(nameOf(catalogue, kNameQuality, row));
+    values.quantity = spaced(nameOf(catalogue, kNameQuantity, row));
     values.required = counted(row.required);
     values.filled = counted(row.filled);
     values.remaining = counted(row.remaining());

@@ -75,4 +75,28 @@ std::string ConditionRow::sortKey(int sortItem, std::string_view order) const {
     return key;
 }
 
+namespace {
+
+bool matches(int wanted, int actual) {
+    return wanted == 0 || wanted == actual;
+}
+
+} // namespace
+
+bool passesConditionFilter(const ConditionRow& f, const ConditionRow& r) {
+    return matches(f.group(), r.group()) && matches(f.category(), r.category()) &&
+           matches(f.material(), r.material()) && matches(f.quality(), r.quality()) &&
+           matches(f.quantity(), r.quantity()) && (f.filled == 0 || r.remaining() < f.filled);
+}
+
+std::string nameOf(const Catalogue& catalogue, int kind, const ConditionRow& r) {
+    return catalogue.nameOf(kind, r.group(), r.category(), 0, r.material(), r.quality(),
+                            r.quantity());
+}
+
+std::uint32_t colorOf(const Catalogue& catalogue, int kind, const ConditionRow& r) {
+    return catalogue.colorOf(kind, r.group(), r.category(), 0, r.material(), r.quality(),
+                             r.quantity());
+}
+
 } // namespace tessary

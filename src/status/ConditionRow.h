@@ -1,6 +1,8 @@
 // One possible large order and how many of its deeds the player holds.
 #pragma once
 
+#include "data/Catalogue.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -50,5 +52,14 @@ struct ConditionRow {
 
     void copyFrom(const ConditionRow& other) { *this = other; }
 };
+
+// A row passes when each of the filter's group, category, material, quality and quantity is 0
+// or equals the row's, and the threshold (the filter's `filled`) is 0 or the row's remaining
+// count is below it.
+bool passesConditionFilter(const ConditionRow& filter, const ConditionRow& row);
+
+// The catalogue's name and colour of kind `kind` for the order of a row (its type is 0).
+std::string nameOf(const Catalogue& catalogue, int kind, const ConditionRow& row);
+std::uint32_t colorOf(const Catalogue& catalogue, int kind, const ConditionRow& row);
 
 } // namespace tessary

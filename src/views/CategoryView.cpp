@@ -1,11 +1,12 @@
 #include "views/CategoryView.h"
 
-#include "app/TessaryDoc.h"
+#include "document/TessaryDoc.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
 #include "resources/Images.h"
+#include "resources/SettingsKeys.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -18,7 +19,6 @@ namespace tessary {
 namespace {
 
 constexpr int kItemHeight = 18;
-constexpr const char* kSettingsSection = "Settings";
 
 // Every row of the tree is 18 pixels high, whatever the font asks for.
 class CFixedHeightDelegate : public QStyledItemDelegate {
@@ -28,13 +28,6 @@ public:
         return {QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight};
     }
 };
-
-// "GroupExpand%03d": where a group's expansion is remembered.
-std::string groupExpandKey(int group) {
-    char key[32];
-    std::snprintf(key, sizeof key, "GroupExpand%03d", group);
-    return key;
-}
 
 bool isGroupEntry(const CatalogueEntry& e) {
     return e.byte3() <= kMaxGroupOrCategory && e.byte2() == 0 && e.byte1() == 0;
@@ -129,7 +122,7 @@ void CCategoryView::buildTree() {
     setUpdatesEnabled(false);
     clear();
 
-    ProfileFile& settings = doc_->settings();
+    const ProfileFile& profile = doc_->settings();
     QTreeWidgetItem* group = nullptr;
     bool groupExpand = false;
     for (const CatalogueEntry& entry : doc_->catalogue().entries()) {
@@ -139,7 +132,7 @@ void CCategoryView::buildTree() {
             }
             group = makeItem(entry);
             addTopLevelItem(group);
-            groupExpand = settings.readInt(kSettingsSection, groupExpandKey(entry.byte3()), 1) != 0;
+            groupExpand = settings::read(profile, settings::kGroupExpand, entry.byte3()) != 0;
         } else if (isCategoryEntry(entry) && group != nullptr) {
             group->addChild(makeItem(entry));
         }
@@ -193,7 +186,7 @@ void CCategoryView::onExpandedChanged(QTreeWidgetItem* item, bool expanded) {
     if (entry == nullptr) {
         return;
     }
-    doc_->settings().writeInt(kSettingsSection, groupExpandKey(entry->byte3()), expanded ? 1 : 0);
+    settings::write(doc_->settings(), settings::kGroupExpand, entry->byte3(), expanded ? 1 : 0);
     // A category hidden by collapsing its group cannot stay the selection: the group takes it,
     // as the user sees it.
     if (!expanded && currentItem() != nullptr && currentItem()->parent() == item) {

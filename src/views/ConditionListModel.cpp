@@ -3,7 +3,7 @@
 #include "data/Catalogue.h"
 #include "framework/Text.h"
 #include "status/ConditionRow.h"
-#include "views/TessaryListView.h"
+#include "widgets/ListDraw.h"
 
 namespace tessary {
 namespace {
@@ -60,13 +60,13 @@ QString ConditionListModel::cellText(const ConditionRow& row, int column) const 
     const Catalogue& names = *catalogue_;
     switch (column) {
     case 0:
-        return spacedName(names.nameOf(kNameCategory, row));
+        return spacedName(nameOf(names, kNameCategory, row));
     case 1:
-        return spacedName(names.nameOf(kNameMaterial, row));
+        return spacedName(nameOf(names, kNameMaterial, row));
     case 2:
-        return spacedName(names.nameOf(kNameQuality, row));
+        return spacedName(nameOf(names, kNameQuality, row));
     case 3:
-        return spacedName(names.nameOf(kNameQuantity, row)) + QLatin1Char(' ');
+        return spacedName(nameOf(names, kNameQuantity, row)) + QLatin1Char(' ');
     default:
         break;
     }

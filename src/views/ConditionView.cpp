@@ -2,21 +2,17 @@
 
 #include "data/RowSort.h"
 
-#include "app/TessaryDoc.h"
 #include "data/DeedSortKey.h"
 #include "data/Filters.h"
+#include "document/TessaryDoc.h"
 #include "framework/WaitCursor.h"
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
-#include "views/ColumnWidths.h"
 #include "views/ConditionListModel.h"
+#include "widgets/ColumnWidths.h"
 
 namespace tessary {
 namespace {
-
-constexpr const char* kColumnsKey = "ConditionViewColumns";
-constexpr const char* kDefaultColumns = "010801160079004800360036012601260126012601260126";
-constexpr const char* kSortOrderKey = "ConditionViewSortItem";
 
 // Sort items from this one up (the slot columns) sort nothing, except the item order 99.
 constexpr int kFirstIgnoredSortItem = 5;
@@ -49,15 +45,15 @@ CConditionView::CConditionView(CTessaryDoc* doc, QWidget* parent)
 
 CConditionView::~CConditionView() {
     if (!columnsPending_) {
-        writeColumnWidths(doc()->settings(), kColumnsKey, columnWidths());
+        writeColumnWidths(doc()->settings(), settings::kConditionViewColumns, columnWidths());
     }
 }
 
 void CConditionView::onInitialUpdate() {
     if (columnsPending_) {
         fw::CWaitCursor wait;
-        applyColumnWidths(readColumnWidths(doc()->settings(), kColumnsKey,
-                                           ConditionListModel::kColumnCount, kDefaultColumns));
+        applyColumnWidths(readColumnWidths(doc()->settings(), settings::kConditionViewColumns,
+                                           ConditionListModel::kColumnCount));
         columnsPending_ = false;
     }
     buildRows();
@@ -127,9 +123,9 @@ void CConditionView::sortRows(int sortItem, bool toggle) {
     std::string order;
     if (sortItem >= 0) {
         SortState& state = doc()->data().conditionSort;
-        ProfileFile& settings = doc()->settings();
-        chooseSortItem(state, sortItem, toggle, [&settings] {
-            return settings.readString("Settings", kSortOrderKey, kDefaultConditionSortOrder);
+        const ProfileFile& profile = doc()->settings();
+        chooseSortItem(state, sortItem, toggle, [&profile] {
+            return settings::read(profile, settings::kConditionViewSortItem);
         });
         item = state.sortItem;
         descending = state.sortDescending;

@@ -1,8 +1,8 @@
 // The detail command of the order-status list: the detail dialog for each selected row.
 #include "views/ConditionView.h"
 
-#include "app/TessaryDoc.h"
 #include "dialogs/ConditionDetailDialog.h"
+#include "document/TessaryDoc.h"
 #include "framework/CmdUI.h"
 #include "resources/CommandIds.h"
 #include "views/ConditionListModel.h"
@@ -35,7 +35,7 @@ bool CConditionView::runDetailCommand(int id) {
         if (selection == nullptr || !selection->isRowSelected(index, QModelIndex())) {
             continue;
         }
-        CConditionDetailDialog dialog(this, *doc());
+        CConditionDetailDialog dialog(this, doc()->catalogue(), doc()->data().deeds());
         dialog.setRow(rows()[static_cast<std::size_t>(index)]);
         dialog.exec();
     }

@@ -1,11 +1,11 @@
 // The display-filter and item-order commands of the order-status list.
 #include "views/ConditionView.h"
 
-#include "app/TessaryDoc.h"
 #include "data/DeedSortKey.h"
 #include "data/ItemOrder.h"
 #include "dialogs/FilterDialog.h"
 #include "dialogs/ItemOrderDialog.h"
+#include "document/TessaryDoc.h"
 #include "framework/WaitCursor.h"
 #include "resources/CommandIds.h"
 
@@ -33,7 +33,8 @@ bool CConditionView::runListCommand(int id) {
         if (data.selectedEntry == nullptr) {
             return true;
         }
-        CFilterDialog dialog(this, *doc(), data.selectedEntry, CFilterDialog::kConditionList);
+        CFilterDialog dialog(this, doc()->catalogue(), data.selectedEntry,
+                             CFilterDialog::kConditionList);
         dialog.setConditionFilter(data.conditionFilter);
         if (dialog.exec() == QDialog::Accepted) {
             fw::CWaitCursor wait;

@@ -3,7 +3,7 @@
 #include "data/Catalogue.h"
 #include "data/Deed.h"
 #include "framework/Text.h"
-#include "views/TessaryListView.h"
+#include "widgets/ListDraw.h"
 
 namespace tessary {
 namespace {

@@ -1,22 +1,18 @@
 #include "views/DeedView.h"
 
-#include "app/TessaryDoc.h"
 #include "data/DeedSortKey.h"
 #include "data/Filters.h"
+#include "document/TessaryDoc.h"
 #include "framework/WaitCursor.h"
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
-#include "views/ColumnWidths.h"
 #include "views/DeedListModel.h"
+#include "widgets/ColumnWidths.h"
 
 #include <QItemSelectionModel>
 
 namespace tessary {
 namespace {
-
-constexpr const char* kColumnsKey = "DeedViewColumns";
-constexpr const char* kDefaultColumns = "0136011600790048004801000060";
-constexpr const char* kSortOrderKey = "DeedViewSortItem";
 
 // The sort commands of the deed list, in sort item order (種類順 to 登録番号順).
 constexpr int kFirstSortCommand = cmd::SortType;
@@ -32,7 +28,7 @@ CDeedView::CDeedView(CTessaryDoc* doc, QWidget* parent)
 
 CDeedView::~CDeedView() {
     if (!columnsPending_) {
-        writeColumnWidths(doc()->settings(), kColumnsKey, columnWidths());
+        writeColumnWidths(doc()->settings(), settings::kDeedViewColumns, columnWidths());
     }
 }
 
@@ -41,8 +37,8 @@ void CDeedView::onInitialUpdate() {
     if (columnsPending_) {
         fw::CWaitCursor wait;
         model_->clear();
-        applyColumnWidths(readColumnWidths(doc()->settings(), kColumnsKey,
-                                           DeedListModel::kColumnCount, kDefaultColumns));
+        applyColumnWidths(readColumnWidths(doc()->settings(), settings::kDeedViewColumns,
+                                           DeedListModel::kColumnCount));
         columnsPending_ = false;
     }
     data.clearDeedFilter();
@@ -98,10 +94,9 @@ void CDeedView::sortInto(std::vector<const Deed*>& rows, int sortItem, bool togg
         return;
     }
     SortState& state = doc()->data().deedSort;
-    ProfileFile& settings = doc()->settings();
-    chooseSortItem(state, sortItem, toggle, [&settings] {
-        return settings.readString("Settings", kSortOrderKey, kDefaultDeedSortOrder);
-    });
+    const ProfileFile& profile = doc()->settings();
+    chooseSortItem(state, sortItem, toggle,
+                   [&profile] { return settings::read(profile, settings::kDeedViewSortItem); });
     sortDeeds(rows, state.sortItem, state.sortDescending, state.sortOrder);
 }
 

@@ -3,9 +3,9 @@
 // change in the list in place: no rebuild, no re-sort.
 #include "views/DeedView.h"
 
-#include "app/TessaryDoc.h"
 #include "data/Filters.h"
 #include "dialogs/DeedEntryDialog.h"
+#include "document/TessaryDoc.h"
 #include "resources/CommandIds.h"
 #include "resources/DeedEditTexts.h"
 #include "views/DeedListModel.h"

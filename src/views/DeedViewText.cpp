@@ -2,12 +2,13 @@
 // put on the clipboard as plain text.
 #include "views/DeedView.h"
 
-#include "app/TessaryDoc.h"
+#include "document/TessaryDoc.h"
 #include "exchange/SimpleText.h"
 #include "framework/CmdUI.h"
 #include "framework/Text.h"
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
+#include "resources/SettingsKeys.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -31,8 +32,7 @@ bool CDeedView::runTextCommand(int id) {
     if (doc()->selectedEntry() == nullptr) {
         return true;
     }
-    const std::string order = doc()->settings().readString(kSimpleTextSection, kSimpleTextOrderKey,
-                                                           kDefaultSimpleTextOrder);
+    const std::string order = settings::read(doc()->settings(), settings::kSimpleTextOrder);
     const Deed* deed = selectedDeed();
     if (deed == nullptr) {
         return true;

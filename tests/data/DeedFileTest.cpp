@@ -1,5 +1,5 @@
 #include "data/DeedFile.h"
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 
 #include <gtest/gtest.h>
 

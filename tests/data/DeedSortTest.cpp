@@ -1,4 +1,4 @@
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 #include "data/DeedSortKey.h"
 #include "platform/Cp932.h"
 

@@ -1,5 +1,6 @@
 #include "data/Filters.h"
 #include "data/Catalogue.h"
+#include "status/ConditionRow.h"
 
 #include <gtest/gtest.h>
 

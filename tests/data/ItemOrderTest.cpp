@@ -43,7 +43,7 @@ TEST(ItemOrder, EachModesDefaultShowsEveryItemOnce) {
         for (int i = 0; i < info->itemCount; ++i) {
             expected.push_back(i);
         }
-        EXPECT_EQ(parseItemOrder("", info->itemCount, info->defaultOrder), expected) << mode;
+        EXPECT_EQ(parseItemOrder("", info->itemCount, info->key.defaultValue), expected) << mode;
     }
     EXPECT_EQ(itemOrderInfo(0), nullptr);
     EXPECT_EQ(itemOrderInfo(4), nullptr);

@@ -11,7 +11,7 @@
 #include "views/CategoryView.h"
 #include "views/ConditionView.h"
 #include "views/DeedView.h"
-#include "views/OwnerDrawListCtrl.h"
+#include "widgets/OwnerDrawListCtrl.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,8 +2,8 @@
 // temporary working folder.
 #pragma once
 
-#include "app/TessaryDoc.h"
 #include "data/DeedFile.h"
+#include "document/TessaryDoc.h"
 #include "framework/Prompt.h"
 #include "platform/ProfileFile.h"
 #include "support/TempDir.h"

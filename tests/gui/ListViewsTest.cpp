@@ -6,11 +6,11 @@
 #include "framework/CmdUI.h"
 #include "framework/View.h"
 #include "resources/CommandIds.h"
-#include "views/ColumnWidths.h"
 #include "views/ConditionView.h"
 #include "views/DeedView.h"
-#include "views/OwnerDrawListCtrl.h"
 #include "views/TessaryListView.h"
+#include "widgets/ColumnWidths.h"
+#include "widgets/OwnerDrawListCtrl.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #include "status/ConditionDetail.h"
 
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "status/ConditionRows.h"
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ TEST_F(ConditionRows, OneRowPerPossibleLargeOrderInKeyOrder) {
         EXPECT_EQ(r.remaining(), r.required);
         EXPECT_EQ(r.required, doc.catalogue().partCountOf(r.group(), r.category(), 1) + 1);
         EXPECT_EQ(r.iconIndex, doc.catalogue().iconIndexOf(r.group(), r.category(), 0));
-        EXPECT_EQ(r.materialColor, doc.catalogue().colorOf(kNameMaterial, r));
+        EXPECT_EQ(r.materialColor, colorOf(doc.catalogue(), kNameMaterial, r));
         EXPECT_EQ(doc.findConditionRow(r.firstKey, r.secondKey), &r);
     }
     EXPECT_EQ(perGroup[1], 30);

@@ -1,7 +1,7 @@
-#include "views/OwnerDrawListCtrl.h"
+#include "widgets/OwnerDrawListCtrl.h"
 
 #include "framework/WaitCursor.h"
-#include "views/TessaryListView.h"
+#include "widgets/ListDraw.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

@@ -5,6 +5,7 @@
 
 #include "data/Catalogue.h"
 #include "data/Deed.h"
+#include "data/DeedSortKey.h"
 #include "status/ConditionRow.h"
 
 #include <cstdint>
@@ -52,13 +53,6 @@ struct UndoResult {
     std::uint32_t removedSerial = 0;
     // Delete: the deed put back at the end of the list.
     Deed* restored = nullptr;
-};
-
-// Sort state of one list, shared by its views and kept for the whole run.
-struct SortState {
-    int sortItem = -1; // -1: none chosen yet
-    bool sortDescending = false;
-    std::string sortOrder; // order string of sort item 99, as read from the settings
 };
 
 class DeedDocument {

@@ -1,4 +1,4 @@
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 
 #include "data/DeedFile.h"
 #include "platform/AtomicFile.h"

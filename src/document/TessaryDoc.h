@@ -2,7 +2,7 @@
 // filters and sort states, undo) under the framework's document cycle, with the settings file.
 #pragma once
 
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 #include "framework/Document.h"
 
 namespace tessary {
@@ -50,11 +50,6 @@ public:
     static QString deedFileFilter();
 
 private:
-    // --- tools: the simple-text item order (TessaryDocTools.cpp) -------------------------------
-    bool updateToolCommand(fw::CCmdUI& ui);
-    bool runToolCommand(int id);
-    // --- end of tools --------------------------------------------------------------------------
-
     void reportFileError(const DocFileResult& result, const QString& path, bool saving);
 
     ProfileFile& settings_;

@@ -6,7 +6,7 @@
 // Any other mode draws nothing.
 #pragma once
 
-#include "views/RowPaintedTreeView.h"
+#include "widgets/RowPaintedTreeView.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/TessaryDoc.h"
+#include "document/TessaryDoc.h"
 
 #include "data/CataloguePersistence.h"
 #include "framework/Text.h"
@@ -159,7 +159,7 @@ bool CTessaryDoc::onUpdateCommand(fw::CCmdUI& ui) {
         ui.enable(isModified());
         return true;
     default:
-        return updateToolCommand(ui);
+        return false;
     }
 }
 
@@ -175,7 +175,7 @@ bool CTessaryDoc::onCommand(int id) {
         doSave(QString());
         return true;
     default:
-        return runToolCommand(id);
+        return false;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "views/ColumnWidths.h"
+#include "widgets/ColumnWidths.h"
 
 #include "platform/DecimalText.h"
 #include "platform/ProfileFile.h"
@@ -7,7 +7,6 @@ namespace tessary {
 namespace {
 
 constexpr std::size_t kDigitsPerColumn = 4;
-constexpr std::string_view kLayoutSection = "Layout";
 
 } // namespace
 
@@ -35,15 +34,14 @@ std::string formatColumnWidths(const std::vector<int>& widths) {
     return text;
 }
 
-std::vector<int> readColumnWidths(const ProfileFile& settings, std::string_view key,
-                                  std::size_t columnCount, std::string_view defaultText) {
-    return parseColumnWidths(settings.readString(kLayoutSection, key, defaultText), columnCount,
-                             defaultText);
+std::vector<int> readColumnWidths(const ProfileFile& settings, const settings::TextKey& key,
+                                  std::size_t columnCount) {
+    return parseColumnWidths(settings::read(settings, key), columnCount, key.defaultValue);
 }
 
-void writeColumnWidths(ProfileFile& settings, std::string_view key,
+void writeColumnWidths(ProfileFile& settings, const settings::TextKey& key,
                        const std::vector<int>& widths) {
-    settings.writeString(kLayoutSection, key, formatColumnWidths(widths));
+    settings::write(settings, key, formatColumnWidths(widths));
 }
 
 } // namespace tessary
