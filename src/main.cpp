@@ -3,6 +3,7 @@
 #include "app/TessaryApp.h"
 #include "framework/Prompt.h"
 #include "resources/Fonts.h"
+#include "resources/Messages.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,10 +21,11 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::puts("Usage: tessary\n"
-                      "Keeps the bulk order deeds of \"Tessary.dat\" in the working folder (created\n"
-                      "when missing); the settings live in \"Tessary.ini\" beside it. The program\n"
-                      "takes no file on its command line: start it in the folder of your deeds.");
+            std::puts(
+                "Usage: tessary\n"
+                "Keeps the bulk order deeds of \"Tessary.dat\" in the working folder (created\n"
+                "when missing); the settings live in \"Tessary.ini\" beside it. The program\n"
+                "takes no file on its command line: start it in the folder of your deeds.");
             return 0;
         }
     }
@@ -31,7 +33,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tessary"));
     tessary::res::installApplicationFont();
 
-    tessary::fw::CQtPrompt prompt;
+    tessary::fw::CQtPrompt prompt(tessary::msg::appTitle());
     tessary::CTessaryApp app(prompt, QDir::currentPath().toStdString());
     if (!app.start()) {
         return 1;

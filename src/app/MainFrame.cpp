@@ -10,6 +10,7 @@
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
 #include "resources/Images.h"
+#include "resources/ListTexts.h"
 #include "resources/MenuTable.h"
 #include "resources/Messages.h"
 #include "resources/SettingsKeys.h"
@@ -33,48 +34,6 @@
 namespace tessary {
 
 namespace {
-
-QString deedSortName(int item) {
-    switch (item) {
-    case 0:
-        return QStringLiteral("種類順");
-    case 1:
-        return QStringLiteral("材料順");
-    case 2:
-        return QStringLiteral("品質順");
-    case 3:
-        return QStringLiteral("数量順");
-    case 4:
-        return QStringLiteral("結合数順");
-    case 5:
-        return QStringLiteral("備考順");
-    case 6:
-        return QStringLiteral("登録番号順");
-    case 99:
-        return QStringLiteral("指定項目順");
-    default:
-        return {};
-    }
-}
-
-QString conditionSortName(int item) {
-    switch (item) {
-    case 0:
-        return QStringLiteral("カテゴリ順");
-    case 1:
-        return QStringLiteral("材料順");
-    case 2:
-        return QStringLiteral("品質順");
-    case 3:
-        return QStringLiteral("数量順");
-    case 4:
-        return QStringLiteral("残数順");
-    case 99:
-        return QStringLiteral("指定項目順");
-    default:
-        return {};
-    }
-}
 
 // A status pane as wide as its sizing text.
 QLabel* makePane(QWidget* parent, const QString& sizingText) {
@@ -100,8 +59,8 @@ CMainFrame::CMainFrame(CTessaryApp& app, CTessaryDoc& doc) : app_(app), doc_(doc
     // Pane 0 shows the prompt of the highlighted menu item, otherwise "レディ".
     panes_[0] = new QLabel(msg::ready(), this);
     statusBar()->addWidget(panes_[0], 1);
-    panes_[1] = makePane(this, QStringLiteral(" 000000 / 000000 枚 "));
-    panes_[2] = makePane(this, QStringLiteral("登録番号順"));
+    panes_[1] = makePane(this, msg::deedCountPaneSizing());
+    panes_[2] = makePane(this, msg::sortPaneName(msg::deedSortItems(), kSortBySerial));
     panes_[3] = makePane(this, msg::filterSet());
     for (int i = 1; i < 4; ++i) {
         statusBar()->addPermanentWidget(panes_[i]);
@@ -228,11 +187,10 @@ QString CMainFrame::paneText(int pane) const {
     if (deedView() != nullptr) {
         switch (pane) {
         case 1:
-            return QStringLiteral(" %1 / %2 枚 ")
-                .arg(deedView()->rowCount())
-                .arg(static_cast<qulonglong>(data.deeds().size()));
+            return msg::deedCountPane(static_cast<qulonglong>(deedView()->rowCount()),
+                                      static_cast<qulonglong>(data.deeds().size()));
         case 2:
-            return deedSortName(data.deedSort.sortItem);
+            return msg::sortPaneName(msg::deedSortItems(), data.deedSort.sortItem);
         case 3:
             return data.isDeedFilterSet() ? msg::filterSet() : QString();
         default:
@@ -242,7 +200,7 @@ QString CMainFrame::paneText(int pane) const {
     if (conditionView() != nullptr) {
         switch (pane) {
         case 2:
-            return conditionSortName(data.conditionSort.sortItem);
+            return msg::sortPaneName(msg::conditionSortItems(), data.conditionSort.sortItem);
         case 3:
             return data.isConditionFilterSet() ? msg::filterSet() : QString();
         default:

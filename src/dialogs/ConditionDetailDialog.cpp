@@ -5,6 +5,7 @@
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
 #include "resources/Fonts.h"
+#include "resources/ListTexts.h"
 #include "status/ConditionDetail.h"
 #include "widgets/ListDraw.h"
 #include "widgets/OwnerDrawListCtrl.h"
@@ -25,17 +26,7 @@ namespace {
 
 // Label texts of the value fields, in field order.
 const std::array<QString, CConditionDetailDialog::kFieldCount>& fieldLabels() {
-    static const std::array<QString, CConditionDetailDialog::kFieldCount> labels{
-        QStringLiteral("グループ"),
-        QStringLiteral("カテゴリ"),
-        QStringLiteral("材料"),
-        QStringLiteral("品質"),
-        QStringLiteral("数量"),
-        QStringLiteral("完成に必要な枚数"),
-        QStringLiteral("受注 / 結合した枚数"),
-        QStringLiteral("完成までの残枚数"),
-    };
-    return labels;
+    return msg::detailFieldLabels();
 }
 
 constexpr int kTypeColumnWidth = 143;
@@ -62,7 +53,7 @@ CConditionDetailDialog::CConditionDetailDialog(QWidget* parent, const Catalogue&
                                                const std::vector<std::unique_ptr<Deed>>& deeds)
     : QDialog(parent), catalogue_(catalogue), deeds_(deeds) {
     setFont(res::dialogFont());
-    setWindowTitle(QStringLiteral("受注状況の詳細"));
+    setWindowTitle(msg::detailTitle());
 
     // Names: label and a wide field; counts: a wider label and a narrow field, so the numbers
     // stand in one right-aligned column.
@@ -96,7 +87,7 @@ CConditionDetailDialog::CConditionDetailDialog(QWidget* parent, const Catalogue&
     grid->setColumnMinimumWidth(0, nameLabelWidth);
     grid->setColumnStretch(2, 1);
 
-    auto* listTitle = sunkenBox(QStringLiteral("ディードリスト"), Qt::AlignHCenter, this);
+    auto* listTitle = sunkenBox(msg::detailDeedList(), Qt::AlignHCenter, this);
 
     list_ = new COwnerDrawListCtrl(this);
     list_->setObjectName(QStringLiteral("deedList"));
@@ -109,7 +100,7 @@ CConditionDetailDialog::CConditionDetailDialog(QWidget* parent, const Catalogue&
     list_->setMinimumHeight(list_->header()->sizeHint().height() +
                             kVisibleListRows * listdraw::kRowHeight + 2 * list_->frameWidth());
 
-    closeButton_ = new QPushButton(QStringLiteral("終了"), this);
+    closeButton_ = new QPushButton(msg::detailClose(), this);
     closeButton_->setDefault(true);
     closeButton_->setAutoDefault(true);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -150,8 +141,8 @@ void CConditionDetailDialog::fill() {
     fw::CWaitCursor wait;
     list_->resetColumns();
     list_->setDrawMode(COwnerDrawListCtrl::kDrawDetail);
-    list_->addColumn(QStringLiteral("種類"), kTypeColumnWidth);
-    list_->addColumn(QStringLiteral("材料"), kMaterialColumnWidth);
+    list_->addColumn(msg::detailTypeColumn(), kTypeColumnWidth);
+    list_->addColumn(msg::detailMaterialColumn(), kMaterialColumnWidth);
     if (row_ == nullptr) {
         return;
     }

@@ -7,6 +7,7 @@
 #include "platform/Cp932.h"
 #include "resources/DeedEditTexts.h"
 #include "resources/Fonts.h"
+#include "resources/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,11 +193,11 @@ void CDeedEntryDialog::buildControls() {
     frameLayout->addWidget(checkPanel_, 0, 0, Qt::AlignTop);
     frameLayout->addWidget(countPanel_, 0, 0, Qt::AlignTop);
 
-    acceptButton_ = new QPushButton(msg::entryAccept(), this);
+    acceptButton_ = new QPushButton(msg::accept(), this);
     acceptButton_->setObjectName(QStringLiteral("acceptButton"));
     acceptButton_->setDefault(true);
     acceptButton_->setMinimumWidth(80);
-    cancelButton_ = new QPushButton(msg::entryCancel(), this);
+    cancelButton_ = new QPushButton(msg::cancel(), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     cancelButton_->setMinimumWidth(80);
     connect(acceptButton_, &QPushButton::clicked, this, &CDeedEntryDialog::accept);

@@ -4,6 +4,8 @@
 #include "data/CatalogueEntry.h"
 #include "framework/Text.h"
 #include "resources/Fonts.h"
+#include "resources/ListTexts.h"
+#include "resources/Messages.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,43 +21,14 @@ namespace tessary {
 namespace {
 
 QString titleOf(int mode) {
-    return mode == CFilterDialog::kConditionList ? QStringLiteral("受注状況一覧の表示条件設定")
-                                                 : QStringLiteral("ディード一覧の表示条件設定");
-}
-
-QString allCategories() {
-    return QStringLiteral(" < すべてのカテゴリ >");
-}
-QString allTypes() {
-    return QStringLiteral(" < すべての種類 >");
-}
-QString allMaterials() {
-    return QStringLiteral(" < すべての材料 >");
-}
-QString allQualities() {
-    return QStringLiteral(" < すべての品質 >");
-}
-QString allQuantities() {
-    return QStringLiteral(" < すべての数量 >");
-}
-
-// The remaining-count list: its texts in item data order (data n + 1 keeps rows with n or fewer
-// deeds remaining, data 1 those with none).
-QStringList remainingChoices() {
-    return {QStringLiteral(" < すべての残数 >"), QStringLiteral(" 0 枚"),
-            QStringLiteral(" 1 枚以下"),         QStringLiteral(" 2 枚以下"),
-            QStringLiteral(" 3 枚以下"),         QStringLiteral(" 4 枚以下"),
-            QStringLiteral(" 5 枚以下"),         QStringLiteral(" 6 枚以下")};
+    return mode == CFilterDialog::kConditionList ? msg::conditionFilterTitle()
+                                                 : msg::deedFilterTitle();
 }
 
 // Row labels of each mode, top to bottom.
 QStringList labelsOf(int mode) {
-    if (mode == CFilterDialog::kConditionList) {
-        return {QStringLiteral("カテゴリ"), QStringLiteral("材料"), QStringLiteral("品質"),
-                QStringLiteral("数量"), QStringLiteral("残数")};
-    }
-    return {QStringLiteral("カテゴリ"), QStringLiteral("種類"), QStringLiteral("材料"),
-            QStringLiteral("品質"), QStringLiteral("数量")};
+    return mode == CFilterDialog::kConditionList ? msg::conditionFilterLabels()
+                                                 : msg::deedFilterLabels();
 }
 
 // Rows of each mode.
@@ -121,9 +94,9 @@ CFilterDialog::CFilterDialog(QWidget* parent, const Catalogue& catalogue,
     }
     grid->setColumnStretch(1, 1);
 
-    clearButton_ = new QPushButton(QStringLiteral("クリア"), this);
-    okButton_ = new QPushButton(QStringLiteral("確定"), this);
-    cancelButton_ = new QPushButton(QStringLiteral("取消"), this);
+    clearButton_ = new QPushButton(msg::filterClear(), this);
+    okButton_ = new QPushButton(msg::accept(), this);
+    cancelButton_ = new QPushButton(msg::cancel(), this);
     okButton_->setDefault(true);
     connect(clearButton_, &QPushButton::clicked, this, &CFilterDialog::clearFilter);
     connect(okButton_, &QPushButton::clicked, this, &CFilterDialog::accept);
@@ -203,7 +176,7 @@ void CFilterDialog::fillCategories(QComboBox* list, int wanted) {
     const QSignalBlocker blocker(list);
     std::vector<ComboChoice> choices;
     catalogue_.fillCombo(choices, kComboCategories, group_);
-    fillList(list, choices, allCategories());
+    fillList(list, choices, msg::allCategories());
     // A category node already narrows the list to its category.
     const bool categoryNode = node_ != nullptr && node_->byte2() != 0;
     selectData(list, categoryNode ? node_->byte2() : wanted);
@@ -219,7 +192,7 @@ void CFilterDialog::fillTypes() {
         if (category != 0) {
             std::vector<ComboChoice> choices;
             catalogue_.fillCombo(choices, kComboTypes, group_, category);
-            fillList(list, choices, allTypes());
+            fillList(list, choices, msg::allTypes());
             list->setEnabled(true);
             selectData(list, opening_ ? deedFilter_.type() : 0);
         } else {
@@ -258,7 +231,7 @@ void CFilterDialog::fillMaterials(QComboBox* list, int wanted) {
         list->setEnabled(false);
         return;
     }
-    fillList(list, choices, allMaterials());
+    fillList(list, choices, msg::allMaterials());
     selectData(list, wanted);
     list->setEnabled(true);
 }
@@ -267,7 +240,7 @@ void CFilterDialog::fillQualities(QComboBox* list, int wanted) {
     const QSignalBlocker blocker(list);
     std::vector<ComboChoice> choices;
     catalogue_.fillCombo(choices, kComboQualities);
-    fillList(list, choices, allQualities());
+    fillList(list, choices, msg::allQualities());
     selectData(list, wanted);
 }
 
@@ -275,14 +248,14 @@ void CFilterDialog::fillQuantities(QComboBox* list, int category, int type, int 
     const QSignalBlocker blocker(list);
     std::vector<ComboChoice> choices;
     catalogue_.fillCombo(choices, kComboQuantities, group_, category, type);
-    fillList(list, choices, allQuantities());
+    fillList(list, choices, msg::allQuantities());
     selectData(list, wanted);
 }
 
 void CFilterDialog::fillRemaining(QComboBox* list, int wanted) {
     const QSignalBlocker blocker(list);
     list->clear();
-    const QStringList texts = remainingChoices();
+    const QStringList texts = msg::remainingChoices();
     for (int i = 0; i < texts.size(); ++i) {
         list->addItem(texts.at(i), i);
     }

@@ -3,6 +3,8 @@
 #include "data/ItemOrder.h"
 #include "platform/ProfileFile.h"
 #include "resources/Fonts.h"
+#include "resources/ListTexts.h"
+#include "resources/Messages.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -25,11 +27,11 @@ constexpr int kListWidth = 150;
 QString titleOf(int mode) {
     switch (mode) {
     case kItemOrderDeedSort:
-        return QStringLiteral("ディード一覧の並べ替え項目");
+        return msg::deedSortOrderTitle();
     case kItemOrderConditionSort:
-        return QStringLiteral("受注状況一覧の並べ替え項目");
+        return msg::conditionSortOrderTitle();
     case kItemOrderSimpleText:
-        return QStringLiteral("簡易テキストの項目順序");
+        return msg::simpleTextOrderTitle();
     default:
         return {};
     }
@@ -37,20 +39,25 @@ QString titleOf(int mode) {
 
 // The row labels of a mode, by item number.
 QStringList labelsOf(int mode) {
+    QStringList labels;
+    const QStringList* items = nullptr;
     switch (mode) {
     case kItemOrderDeedSort:
-        return {QStringLiteral(" 種類"),    QStringLiteral(" 材料"),   QStringLiteral(" 品質"),
-                QStringLiteral(" 数量"),    QStringLiteral(" 結合数"), QStringLiteral(" 備考"),
-                QStringLiteral(" 登録番号")};
+        items = &msg::deedSortItems();
+        break;
     case kItemOrderConditionSort:
-        return {QStringLiteral(" カテゴリ"), QStringLiteral(" 材料"), QStringLiteral(" 品質"),
-                QStringLiteral(" 数量"), QStringLiteral(" 残数")};
+        items = &msg::conditionSortItems();
+        break;
     case kItemOrderSimpleText:
-        return {QStringLiteral(" 種類"), QStringLiteral(" 材料"), QStringLiteral(" 品質"),
-                QStringLiteral(" 数量")};
+        items = &msg::simpleTextItems();
+        break;
     default:
-        return {};
+        return labels;
     }
+    for (const QString& item : *items) {
+        labels.append(msg::itemOrderLabel(item));
+    }
+    return labels;
 }
 
 // Draws every row itself: the selected row in the highlight colours, the others in the window
@@ -122,10 +129,10 @@ CItemOrderDialog::CItemOrderDialog(QWidget* parent, ProfileFile& settings, int m
     list_ = new ItemOrderList(this);
     list_->setFixedSize(kListWidth, kVisibleRows * kRowHeight + 2 * list_->frameWidth());
 
-    upButton_ = new QPushButton(QStringLiteral("▲"), this);
-    downButton_ = new QPushButton(QStringLiteral("▼"), this);
-    okButton_ = new QPushButton(QStringLiteral("確定"), this);
-    cancelButton_ = new QPushButton(QStringLiteral("取消"), this);
+    upButton_ = new QPushButton(msg::moveUp(), this);
+    downButton_ = new QPushButton(msg::moveDown(), this);
+    okButton_ = new QPushButton(msg::accept(), this);
+    cancelButton_ = new QPushButton(msg::cancel(), this);
     okButton_->setDefault(true);
 
     auto* buttons = new QVBoxLayout;

@@ -10,7 +10,7 @@
 namespace tessary {
 
 CTessaryDoc::CTessaryDoc(fw::CPrompt& prompt, ProfileFile& settings)
-    : fw::CDocument(prompt), settings_(settings) {
+    : fw::CDocument(prompt, {msg::untitled(), msg::saveChangesQuestion()}), settings_(settings) {
     loadCatalogue(settings_, data_.catalogue());
 }
 

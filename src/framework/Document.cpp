@@ -16,10 +16,6 @@ CDocument::~CDocument() {
     }
 }
 
-QString CDocument::untitledName() {
-    return QStringLiteral("無題");
-}
-
 void CDocument::setPathName(const QString& path) {
     pathName_ = path;
     setTitle(QFileInfo(path).fileName());
@@ -89,8 +85,8 @@ bool CDocument::saveModified() {
     if (name.isEmpty()) {
         name = pathName_.isEmpty() ? untitledName() : QFileInfo(pathName_).fileName();
     }
-    switch (prompt_.message(dialogParent_, QStringLiteral("%1 への変更を保存しますか?").arg(name),
-                            MsgButtons::YesNoCancel, MsgIcon::Question, MsgAnswer::Yes)) {
+    switch (prompt_.message(dialogParent_, texts_.saveQuestion.arg(name), MsgButtons::YesNoCancel,
+                            MsgIcon::Question, MsgAnswer::Yes)) {
     case MsgAnswer::Yes:
         return doFileSave();
     case MsgAnswer::No:

@@ -19,7 +19,14 @@ class CView;
 
 class CDocument : public CCommandTarget {
 public:
-    explicit CDocument(CPrompt& prompt) : prompt_(prompt) {}
+    // The texts the document cycle shows: the title of a document without a file, and the
+    // question before a modified document is abandoned ("%1" takes the document's name).
+    struct Texts {
+        QString untitled;
+        QString saveQuestion;
+    };
+
+    CDocument(CPrompt& prompt, Texts texts) : prompt_(prompt), texts_(std::move(texts)) {}
     ~CDocument() override;
     CDocument(const CDocument&) = delete;
     CDocument& operator=(const CDocument&) = delete;
@@ -75,11 +82,12 @@ public:
     // The save-file dialog of save as; empty when cancelled.
     virtual QString askSaveAsPath() { return {}; }
 
-    // The name of a document without a file ("無題").
-    static QString untitledName();
+    // The name of a document without a file.
+    const QString& untitledName() const { return texts_.untitled; }
 
 private:
     CPrompt& prompt_;
+    Texts texts_;
     QWidget* dialogParent_ = nullptr;
     QString pathName_;
     QString title_;

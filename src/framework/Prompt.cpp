@@ -8,8 +8,6 @@ namespace tessary::fw {
 
 namespace {
 
-const QString kCaption = QStringLiteral("テサリー");
-
 QMessageBox::StandardButton toButton(MsgAnswer answer) {
     switch (answer) {
     case MsgAnswer::Ok:
@@ -52,7 +50,7 @@ QString toQtFilter(const QString& filter) {
 MsgAnswer CQtPrompt::message(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
                              MsgAnswer defaultAnswer) {
     QMessageBox box(parent);
-    box.setWindowTitle(kCaption);
+    box.setWindowTitle(caption_);
     box.setText(QLatin1Char('\n') + text);
     switch (icon) {
     case MsgIcon::Stop:

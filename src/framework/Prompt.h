@@ -48,10 +48,15 @@ public:
 // The real dialogs: QMessageBox and QFileDialog.
 class CQtPrompt : public CPrompt {
 public:
+    // `caption` titles every message box.
+    explicit CQtPrompt(QString caption) : caption_(std::move(caption)) {}
     MsgAnswer message(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
                       MsgAnswer defaultAnswer) override;
     QString openFileName(QWidget* parent, const FileDialogSpec& spec) override;
     QString saveFileName(QWidget* parent, const FileDialogSpec& spec) override;
+
+private:
+    QString caption_;
 };
 
 // "a|b|c|d||" to the Qt form "a (b);;c (d)" where the name lacks the pattern.

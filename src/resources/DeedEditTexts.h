@@ -41,12 +41,6 @@ inline QString entryCombineFrame() {
 inline QString entryCombineCountLabel() {
     return QStringLiteral("結合数");
 }
-inline QString entryAccept() {
-    return QStringLiteral("確定");
-}
-inline QString entryCancel() {
-    return QStringLiteral("取消");
-}
 
 // Refused entries, in the order they are checked.
 inline QString noCategorySelected() {

@@ -67,6 +67,22 @@ inline QString conditionListTitle() {
     return QStringLiteral(" 【 受注状況一覧 】");
 }
 
+// Buttons the dialogs share.
+inline QString accept() {
+    return QStringLiteral("確定");
+}
+inline QString cancel() {
+    return QStringLiteral("取消");
+}
+
+// The name of a document without a file, and the question before its changes are abandoned.
+inline QString untitled() {
+    return QStringLiteral("無題");
+}
+inline QString saveChangesQuestion() {
+    return QStringLiteral("%1 への変更を保存しますか?");
+}
+
 inline QString filterSet() {
     return QStringLiteral("表示条件あり");
 }

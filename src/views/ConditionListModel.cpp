@@ -2,6 +2,7 @@
 
 #include "data/Catalogue.h"
 #include "framework/Text.h"
+#include "resources/ListTexts.h"
 #include "status/ConditionRow.h"
 #include "widgets/ListDraw.h"
 
@@ -9,34 +10,7 @@ namespace tessary {
 namespace {
 
 QString columnTitle(int column) {
-    switch (column) {
-    case 0:
-        return QStringLiteral("カテゴリ");
-    case 1:
-        return QStringLiteral("材料");
-    case 2:
-        return QStringLiteral("品質");
-    case 3:
-        return QStringLiteral("数量");
-    case 4:
-        return QStringLiteral("残数");
-    case 5:
-        return QStringLiteral("大口");
-    case 6:
-        return QStringLiteral("小口1");
-    case 7:
-        return QStringLiteral("小口2");
-    case 8:
-        return QStringLiteral("小口3");
-    case 9:
-        return QStringLiteral("小口4");
-    case 10:
-        return QStringLiteral("小口5");
-    case 11:
-        return QStringLiteral("小口6");
-    default:
-        return {};
-    }
+    return msg::conditionColumnTitles().value(column);
 }
 
 QString spacedName(const std::string& cp932) {
@@ -52,7 +26,7 @@ QString ConditionListModel::cellText(const ConditionRow& row, int column) const 
         return QStringLiteral(" %1 / %2 ").arg(row.remaining()).arg(static_cast<int>(row.required));
     }
     if (column == kFirstSlotColumn) {
-        return QStringLiteral(" 大口");
+        return msg::largeDeedSlot();
     }
     if (catalogue_ == nullptr) {
         return {};

@@ -3,30 +3,14 @@
 #include "data/Catalogue.h"
 #include "data/Deed.h"
 #include "framework/Text.h"
+#include "resources/ListTexts.h"
 #include "widgets/ListDraw.h"
 
 namespace tessary {
 namespace {
 
 QString columnTitle(int column) {
-    switch (column) {
-    case 0:
-        return QStringLiteral("種類");
-    case 1:
-        return QStringLiteral("材料");
-    case 2:
-        return QStringLiteral("品質");
-    case 3:
-        return QStringLiteral("数量");
-    case 4:
-        return QStringLiteral("結合数");
-    case 5:
-        return QStringLiteral("備考");
-    case 6:
-        return QStringLiteral("登録番号");
-    default:
-        return {};
-    }
+    return msg::deedColumnTitles().value(column);
 }
 
 // " %d ": a number with a blank on either side.
