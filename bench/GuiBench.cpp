@@ -110,7 +110,7 @@ void BM_ListGroupAndSort(benchmark::State& state) {
     CTessaryDoc& doc = *p.app->document();
     const CatalogueEntry* group = doc.catalogue().findEntry(makeKey(2, 0, 0));
     for (auto _ : state) {
-        doc.data().selectedEntry = group;
+        doc.data().setSelectedEntry(group);
         doc.updateAllViews(nullptr, kHintSelectionChanged);
         p.app->mainFrame()->router().execute(cmd::SortType);
         QApplication::processEvents();
@@ -143,7 +143,7 @@ void BM_ScrollDeedList(benchmark::State& state) {
         p.app->openDocumentFile(fw::fromPath(p.folder + "/big.dat"));
     }
     frame->showDeedList();
-    doc.data().selectedEntry = doc.catalogue().findEntry(makeKey(3, 0, 0));
+    doc.data().setSelectedEntry(doc.catalogue().findEntry(makeKey(3, 0, 0)));
     doc.updateAllViews(nullptr, kHintSelectionChanged);
     frame->resize(1000, 700);
     QApplication::processEvents();

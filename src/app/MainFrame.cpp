@@ -190,7 +190,7 @@ QString CMainFrame::paneText(int pane) const {
             return msg::deedCountPane(static_cast<qulonglong>(deedView()->rowCount()),
                                       static_cast<qulonglong>(data.deeds().size()));
         case 2:
-            return msg::sortPaneName(msg::deedSortItems(), data.deedSort.sortItem);
+            return msg::sortPaneName(msg::deedSortItems(), data.deedSort().sortItem);
         case 3:
             return data.isDeedFilterSet() ? msg::filterSet() : QString();
         default:
@@ -200,7 +200,7 @@ QString CMainFrame::paneText(int pane) const {
     if (conditionView() != nullptr) {
         switch (pane) {
         case 2:
-            return msg::sortPaneName(msg::conditionSortItems(), data.conditionSort.sortItem);
+            return msg::sortPaneName(msg::conditionSortItems(), data.conditionSort().sortItem);
         case 3:
             return data.isConditionFilterSet() ? msg::filterSet() : QString();
         default:

@@ -45,11 +45,9 @@ bool CTessaryApp::start() {
     // The working folder's default file, created when missing. A file that cannot be read ends
     // the program without writing anything to it.
     const QString folder = fw::fromPath(folder_);
-    if (!doc_->onOpenDocument(folder)) {
+    if (doc_->openFile(folder) != LoadEffect::Replaced) {
         return false;
     }
-    doc_->setPathName(folder);
-    doc_->setModifiedFlag(false);
 
     frame_ = std::make_unique<CMainFrame>(*this, *doc_);
     doc_->initialUpdateFrame = [this] { frame_->initialUpdateViews(); };
@@ -69,30 +67,19 @@ bool CTessaryApp::newDocument() {
 
 bool CTessaryApp::openDocumentFile(const QString& path) {
     // The file that is open already is not read again.
-    if (!doc_->pathName().isEmpty() &&
-        DeedDocument::sameDocumentFile(fw::toPath(path), fw::toPath(doc_->pathName()))) {
+    if (doc_->isOpenFile(path)) {
         return true;
     }
     if (!doc_->saveModified()) {
         return false;
     }
-    const bool wasModified = doc_->isModified();
-    doc_->setModifiedFlag(false);
-    if (!doc_->onOpenDocument(path)) {
-        if (!doc_->isModified()) {
-            // The previous contents are untouched.
-            doc_->setModifiedFlag(wasModified);
-        } else {
-            // The contents were replaced before the file failed: a new, empty document, and
-            // the views shown anew so no row points at a deed that is gone.
-            doc_->onNewDocument();
-            frame_->initialUpdateViews();
-        }
-        return false;
+    const LoadEffect effect = doc_->openFile(path);
+    if (effect != LoadEffect::Untouched) {
+        // New contents (or a new, empty document): the views start afresh, so no row points at
+        // a deed that is gone.
+        frame_->initialUpdateViews();
     }
-    doc_->setPathName(path);
-    frame_->initialUpdateViews();
-    return true;
+    return effect == LoadEffect::Replaced;
 }
 
 void CTessaryApp::fileOpen() {

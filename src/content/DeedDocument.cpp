@@ -131,10 +131,10 @@ UndoResult DeedDocument::undoLastEdit() {
 // --- contents and files ---------------------------------------------------------------------
 
 void DeedDocument::deleteContents() {
-    if (!appendLoading) {
-        rebuildPending = true;
+    if (!appendLoading_) {
+        rebuildPending_ = true;
         serialCounter_ = 0;
-        selectedEntry = nullptr;
+        selectedEntry_ = nullptr;
         if (!deeds_.empty()) {
             deeds_.clear();
             contentsChanged();
@@ -172,7 +172,7 @@ DocFileResult DeedDocument::readDocument(std::string_view bytes) {
         }
         auto deed = std::make_unique<Deed>(std::move(read));
         fillDerived(*deed);
-        if (appendLoading) {
+        if (appendLoading_) {
             deed->serialNumber = ++serialCounter_;
         } else {
             serialCounter_ = std::max(serialCounter_, deed->serialNumber);
@@ -240,32 +240,40 @@ DocFileResult fromReadStatus(ReadFileStatus status) {
 
 } // namespace
 
-DocFileResult DeedDocument::openDocument(const std::string& path) {
+LoadResult DeedDocument::openDocument(const std::string& path) {
+    return load(path, false);
+}
+
+LoadResult DeedDocument::load(const std::string& path, bool append) {
+    LoadResult result;
     const std::string file = resolveDocumentFile(path);
     if (isFolderPath(path) && !pathExists(file)) {
-        DocFileResult created = saveDocument(path);
-        if (!created.ok()) {
-            return created;
+        if (DocFileResult created = saveDocument(path); !created.ok()) {
+            static_cast<DocFileResult&>(result) = std::move(created);
+            return result;
         }
     }
     std::string bytes;
     if (DocFileResult opened = fromReadStatus(readWholeFile(file, bytes)); !opened.ok()) {
-        return opened;
+        static_cast<DocFileResult&>(result) = std::move(opened);
+        return result;
     }
+    appendLoading_ = append;
     deleteContents();
-    modified_ = true;
-    DocFileResult result;
     if (!bytes.empty()) {
-        result = readDocument(bytes);
+        static_cast<DocFileResult&>(result) = readDocument(bytes);
     }
-    if (!result.ok() && !appendLoading) {
+    appendLoading_ = false;
+    if (append) {
+        result.effect = LoadEffect::Appended;
+        return result;
+    }
+    if (!result.ok()) {
         // A file that fails part-way leaves a new, empty document behind.
         deleteContents();
     }
-    if (!appendLoading) {
-        markClean();
-    }
-    modified_ = false;
+    markClean();
+    result.effect = result.ok() ? LoadEffect::Replaced : LoadEffect::Emptied;
     return result;
 }
 
@@ -278,14 +286,10 @@ DocFileResult DeedDocument::saveDocument(const std::string& path) {
     return {};
 }
 
-DocFileResult DeedDocument::appendDocument(const std::string& path,
-                                           const std::string& currentPath) {
-    DocFileResult result;
-    modified_ = false;
+LoadResult DeedDocument::appendDocument(const std::string& path, const std::string& currentPath) {
+    LoadResult result;
     if (!sameDocumentFile(path, currentPath)) {
-        appendLoading = true;
-        result = openDocument(path);
-        appendLoading = false;
+        result = load(path, true);
     }
     // Whatever was appended, the document no longer equals its file.
     markAppended();
@@ -301,24 +305,41 @@ void DeedDocument::markAppended() {
 
 // --- filters and order status ---------------------------------------------------------------
 
+const SortState& DeedDocument::chooseDeedSort(int sortItem, bool toggle,
+                                              const std::function<std::string()>& loadOrder) {
+    chooseSortItem(deedSort_, sortItem, toggle, loadOrder);
+    return deedSort_;
+}
+
+const SortState& DeedDocument::chooseConditionSort(int sortItem, bool toggle,
+                                                   const std::function<std::string()>& loadOrder) {
+    chooseSortItem(conditionSort_, sortItem, toggle, loadOrder);
+    return conditionSort_;
+}
+
+void DeedDocument::setDeedFilter(const Deed& filter) {
+    deedFilter_.itemCode = filter.itemCode;
+    deedFilter_.orderCode = filter.orderCode;
+}
+
 void DeedDocument::clearDeedFilter() {
-    deedFilter.itemCode = 0;
-    deedFilter.orderCode = 0;
+    deedFilter_.itemCode = 0;
+    deedFilter_.orderCode = 0;
 }
 
 void DeedDocument::clearConditionFilter() {
-    conditionFilter.firstKey = 0;
-    conditionFilter.secondKey = 0;
-    conditionFilter.filled = 0;
+    conditionFilter_.firstKey = 0;
+    conditionFilter_.secondKey = 0;
+    conditionFilter_.filled = 0;
 }
 
 bool DeedDocument::isDeedFilterSet() const {
-    return deedFilter.itemCode != 0 || deedFilter.orderCode != 0;
+    return deedFilter_.itemCode != 0 || deedFilter_.orderCode != 0;
 }
 
 bool DeedDocument::isConditionFilterSet() const {
-    return conditionFilter.firstKey != 0 || conditionFilter.secondKey != 0 ||
-           conditionFilter.filled != 0;
+    return conditionFilter_.firstKey != 0 || conditionFilter_.secondKey != 0 ||
+           conditionFilter_.filled != 0;
 }
 
 int DeedDocument::buildConditionRows() {

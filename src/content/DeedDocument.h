@@ -9,6 +9,7 @@
 #include "status/ConditionRow.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -35,6 +36,20 @@ struct DocFileResult {
     DocFileError error = DocFileError::None;
     std::string detail; // the system's reason, for the log of a failed write or read
     bool ok() const { return error == DocFileError::None; }
+};
+
+// What opening or appending a file did to the contents. The two effects that lose deeds are
+// Emptied (the previous deeds are gone and the file's were not read whole) and a failed Appended
+// (only the deeds before the broken record were added).
+enum class LoadEffect {
+    Untouched, // the file was not read: the contents are as they were
+    Replaced,  // opened: the contents are the file's, and the document is clean
+    Emptied,   // opened, but the file failed part-way: the document is empty and clean
+    Appended,  // appended: the file's deeds (up to a broken record) follow the document's
+};
+
+struct LoadResult : DocFileResult {
+    LoadEffect effect = LoadEffect::Untouched;
 };
 
 // Kinds of the last undoable edit.
@@ -107,16 +122,17 @@ public:
     static bool isFolderPath(const std::string& path);
 
     // Opens the file `path` names. For a folder whose "Tessary.dat" is missing, the current
-    // document is first saved there. A file that cannot be opened leaves everything as it was;
-    // one that fails part-way leaves the document empty (or, while appending, with the deeds read
-    // so far). The file is only ever read.
-    DocFileResult openDocument(const std::string& path);
+    // document is first saved there. A file that cannot be opened leaves everything as it was
+    // (Untouched); one that fails part-way leaves the document empty (Emptied). The file is only
+    // ever read.
+    LoadResult openDocument(const std::string& path);
     // Writes the document to the file `path` names, atomically; clean afterwards on success.
     DocFileResult saveDocument(const std::string& path);
     // Appends the deeds of the file `path` names to the document opened from `currentPath`,
-    // renumbering them. Appending the open file itself appends nothing. Afterwards the document
-    // is modified, whatever happened; once a file was opened there is nothing to undo.
-    DocFileResult appendDocument(const std::string& path, const std::string& currentPath);
+    // renumbering them; a file that fails part-way keeps the deeds read before the broken record.
+    // Appending the open file itself appends nothing (Untouched). Afterwards the document is
+    // modified, whatever happened; once a file was opened there is nothing to undo.
+    LoadResult appendDocument(const std::string& path, const std::string& currentPath);
     // Marks the contents as no longer equal to any file (after an append or a download).
     void markAppended();
 
@@ -129,16 +145,31 @@ public:
     // True when the contents equal what was last read from or written to a file.
     bool matchesFile() const { return cleanVersion_ == version_; }
 
-    // --- shared view state --------------------------------------------------------------------
-    bool rebuildPending = true;
-    bool appendLoading = false;
-    const CatalogueEntry* selectedEntry = nullptr;
+    // --- state the views share -------------------------------------------------------------
+    // The tree node the lists show (a group or category entry), or nullptr.
+    const CatalogueEntry* selectedEntry() const { return selectedEntry_; }
+    void setSelectedEntry(const CatalogueEntry* entry) { selectedEntry_ = entry; }
 
-    SortState deedSort;
-    SortState conditionSort;
+    // Set when the contents were replaced: the lists must not show rows of the old contents,
+    // and the tree selects again before they list anything.
+    bool rebuildPending() const { return rebuildPending_; }
+    void setRebuildPending(bool pending) { rebuildPending_ = pending; }
 
-    Deed deedFilter;
-    ConditionRow conditionFilter;
+    // The sort state of each list, kept for the whole run.
+    const SortState& deedSort() const { return deedSort_; }
+    const SortState& conditionSort() const { return conditionSort_; }
+    // Applies a sort command to a list's state (see chooseSortItem) and returns the new state.
+    const SortState& chooseDeedSort(int sortItem, bool toggle,
+                                    const std::function<std::string()>& loadOrder);
+    const SortState& chooseConditionSort(int sortItem, bool toggle,
+                                         const std::function<std::string()>& loadOrder);
+
+    // The display conditions of the deed list (its item and order codes) and of the
+    // order-status list (its keys and remaining-count threshold).
+    const Deed& deedFilter() const { return deedFilter_; }
+    void setDeedFilter(const Deed& filter);
+    const ConditionRow& conditionFilter() const { return conditionFilter_; }
+    void setConditionFilter(const ConditionRow& filter) { conditionFilter_ = filter; }
     void clearDeedFilter();
     void clearConditionFilter();
     bool isDeedFilterSet() const;
@@ -150,6 +181,7 @@ public:
     const ConditionRow* findConditionRow(std::uint32_t firstKey, std::uint32_t secondKey) const;
 
 private:
+    LoadResult load(const std::string& path, bool append);
     void recordEdit(int kind, const Deed& snapshot);
     void contentsChanged() { version_ = ++versionSource_; }
     void markClean() {
@@ -161,6 +193,15 @@ private:
     std::vector<std::unique_ptr<Deed>> deeds_;
     std::vector<ConditionRow> conditionRows_;
     std::uint32_t serialCounter_ = 0;
+
+    // While a file is appended: its deeds are numbered on, and clearing keeps the deeds.
+    bool appendLoading_ = false;
+    bool rebuildPending_ = true;
+    const CatalogueEntry* selectedEntry_ = nullptr;
+    SortState deedSort_;
+    SortState conditionSort_;
+    Deed deedFilter_;
+    ConditionRow conditionFilter_;
 
     int lastEdit_ = kEditNone;
     Deed lastEditSnapshot_;

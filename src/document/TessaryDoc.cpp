@@ -35,7 +35,7 @@ bool CTessaryDoc::onNewDocument() {
     return true;
 }
 
-void CTessaryDoc::reportFileError(const DocFileResult& result, const QString& path, bool saving) {
+void CTessaryDoc::reportFileError(const DocFileResult& result, const QString& path) {
     const QString file = fw::fromPath(DeedDocument::resolveDocumentFile(fw::toPath(path)));
     QString text;
     switch (result.error) {
@@ -57,39 +57,49 @@ void CTessaryDoc::reportFileError(const DocFileResult& result, const QString& pa
         text = msg::saveFailed(file, QString::fromStdString(result.detail));
         break;
     }
-    (void)saving;
     prompt().warn(dialogParent(), text);
 }
 
-bool CTessaryDoc::onOpenDocument(const QString& path) {
-    DocFileResult result;
+bool CTessaryDoc::isOpenFile(const QString& path) const {
+    return !pathName().isEmpty() &&
+           DeedDocument::sameDocumentFile(fw::toPath(path), fw::toPath(pathName()));
+}
+
+LoadEffect CTessaryDoc::openFile(const QString& path) {
+    const bool wasModified = isModified();
+    LoadResult result;
     {
         fw::CWaitCursor wait;
         // Reading replaces the deeds and drops the order-status rows the lists point at.
         releaseViews();
         result = data_.openDocument(fw::toPath(path));
     }
-    if (result.ok()) {
-        return true;
-    }
-    const bool contentsReplaced = result.error == DocFileError::BadFormat;
-    if (contentsReplaced && !data_.appendLoading) {
-        // The previous contents are gone: the caller makes this a new, untitled document.
-        data_.setModified(true);
-    }
-    if (!contentsReplaced) {
+    switch (result.effect) {
+    case LoadEffect::Replaced:
+        setPathName(path);
+        break;
+    case LoadEffect::Untouched:
         // The file was never read: show the untouched contents again.
+        data_.setModified(wasModified);
         updateAllViews(nullptr, kHintSelectionChanged);
+        break;
+    case LoadEffect::Emptied:
+    case LoadEffect::Appended:
+        break;
     }
-    reportFileError(result, path, false);
-    return false;
+    reportFileError(result, path);
+    if (result.effect == LoadEffect::Emptied) {
+        // The previous contents are gone: a new, untitled document.
+        onNewDocument();
+    }
+    return result.effect;
 }
 
 bool CTessaryDoc::onSaveDocument(const QString& path) {
     fw::CWaitCursor wait;
     const DocFileResult result = data_.saveDocument(fw::toPath(path));
     if (!result.ok()) {
-        reportFileError(result, path, true);
+        reportFileError(result, path);
         return false;
     }
     return true;
@@ -122,32 +132,24 @@ void CTessaryDoc::appendLoad() {
     if (path.isEmpty()) {
         return;
     }
-    appendFrom(path);
+    appendFile(path);
 }
 
-void CTessaryDoc::appendFrom(const QString& path) {
-    const QString rememberedPath = pathName();
-    const QString rememberedTitle = title();
-    DocFileResult result;
+LoadEffect CTessaryDoc::appendFile(const QString& path) {
+    LoadResult result;
     {
         fw::CWaitCursor wait;
         releaseViews();
-        result = data_.appendDocument(fw::toPath(path), fw::toPath(rememberedPath));
+        result = data_.appendDocument(fw::toPath(path), fw::toPath(pathName()));
     }
-    reportFileError(result, path, false);
-    // The path and title stay those of the open document; it is modified either way.
-    if (pathName() != rememberedPath) {
-        fw::CDocument::setPathName(rememberedPath);
-    }
-    setTitle(rememberedTitle);
+    reportFileError(result, path);
     // A file read whole renews the window's views as an open does (their display conditions
     // are cleared); the appended deeds then show through the update.
-    const bool readWhole = result.ok() && !DeedDocument::sameDocumentFile(
-                                              fw::toPath(path), fw::toPath(rememberedPath));
-    if (readWhole && initialUpdateFrame) {
+    if (result.effect == LoadEffect::Appended && result.ok() && initialUpdateFrame) {
         initialUpdateFrame();
     }
     updateAllViews(nullptr, kHintAppended);
+    return result.effect;
 }
 
 bool CTessaryDoc::onUpdateCommand(fw::CCmdUI& ui) {

@@ -20,14 +20,13 @@ public:
 
     // Deed data shortcuts used everywhere.
     Catalogue& catalogue() { return data_.catalogue(); }
-    const CatalogueEntry* selectedEntry() const { return data_.selectedEntry; }
+    const CatalogueEntry* selectedEntry() const { return data_.selectedEntry(); }
 
     // --- framework document ----------------------------------------------------------------
     bool isModified() const override { return data_.isModified(); }
     void setModifiedFlag(bool modified) override { data_.setModified(modified); }
     void deleteContents() override { data_.deleteContents(); }
     bool onNewDocument() override;
-    bool onOpenDocument(const QString& path) override;
     bool onSaveDocument(const QString& path) override;
     // The document of the working folder saves itself silently; a chosen file asks first.
     bool saveModified() override;
@@ -38,10 +37,20 @@ public:
     bool onUpdateCommand(fw::CCmdUI& ui) override;
     bool onCommand(int id) override;
 
+    // --- opening and appending: the one place the contents are replaced or added to -----------
+    // True when `path` names the file the document was opened from.
+    bool isOpenFile(const QString& path) const;
+    // Replaces the contents with the file `path` names and reports a failure to the user.
+    // Replaced: the document is that file's, clean. Emptied: the file failed part-way and the
+    // document is new, untitled and empty. Untouched: the file was not read; the contents, path
+    // and modified flag are as they were, and the views show them again. The caller has asked
+    // whether to save the changes.
+    LoadEffect openFile(const QString& path);
     // Append-load: asks for a file and appends its deeds (renumbered).
     void appendLoad();
-    // Appends the deeds of `path` without asking for it (the second half of append-load).
-    void appendFrom(const QString& path);
+    // Appends the deeds of `path` without asking for it (the second half of append-load) and
+    // reports a failure. The path and title stay; the document is modified whatever happened.
+    LoadEffect appendFile(const QString& path);
 
     // Renews the views of the main window (set by the application).
     std::function<void()> initialUpdateFrame;
@@ -50,7 +59,7 @@ public:
     static QString deedFileFilter();
 
 private:
-    void reportFileError(const DocFileResult& result, const QString& path, bool saving);
+    void reportFileError(const DocFileResult& result, const QString& path);
 
     ProfileFile& settings_;
     DeedDocument data_;

@@ -66,8 +66,6 @@ public:
     virtual void deleteContents() {}
     // Empties the document: contents cleared, untitled, not modified.
     virtual bool onNewDocument();
-    // Reads the file; false after reporting the failure to the user.
-    virtual bool onOpenDocument(const QString& path) = 0;
     // Writes the file; false after reporting the failure to the user.
     virtual bool onSaveDocument(const QString& path) = 0;
     // Before the document is closed or replaced: a modified document asks whether to save.

@@ -142,7 +142,7 @@ void CCategoryView::buildTree() {
     }
 
     // The items the selection pointed at are gone; the lists ask for a new selection (hint 1).
-    doc_->data().selectedEntry = nullptr;
+    doc_->data().setSelectedEntry(nullptr);
     setUpdatesEnabled(true);
 }
 
@@ -173,10 +173,10 @@ void CCategoryView::selectAgain() {
 
 void CCategoryView::onSelectionChanged() {
     DeedDocument& data = doc_->data();
-    data.selectedEntry = currentEntry();
+    data.setSelectedEntry(currentEntry());
     data.clearDeedFilter();
     data.clearConditionFilter();
-    if (!data.rebuildPending) {
+    if (!data.rebuildPending()) {
         doc_->updateAllViews(this, kHintSelectionChanged);
     }
 }

@@ -59,7 +59,7 @@ void CConditionView::onInitialUpdate() {
     buildRows();
     DeedDocument& data = doc()->data();
     data.clearConditionFilter();
-    if (data.rebuildPending) {
+    if (data.rebuildPending()) {
         // The contents were replaced: the tree selects again, and its selection re-lists us.
         askForReselect();
     }
@@ -99,18 +99,18 @@ void CConditionView::relist() {
     fw::CWaitCursor wait;
     model_->clear();
     const DeedDocument& data = doc()->data();
-    if (data.selectedEntry == nullptr) {
+    if (data.selectedEntry() == nullptr) {
         return;
     }
     std::vector<const ConditionRow*> rows;
     for (const ConditionRow& row : data.conditionRows()) {
-        if (isInNode(data.selectedEntry, row.group(), row.category()) &&
-            passesConditionFilter(data.conditionFilter, row)) {
+        if (isInNode(data.selectedEntry(), row.group(), row.category()) &&
+            passesConditionFilter(data.conditionFilter(), row)) {
             rows.push_back(&row);
         }
     }
     model_->setRows(std::move(rows));
-    sortRows(data.conditionSort.sortItem, false);
+    sortRows(data.conditionSort().sortItem, false);
 }
 
 void CConditionView::sortRows(int sortItem, bool toggle) {
@@ -122,9 +122,8 @@ void CConditionView::sortRows(int sortItem, bool toggle) {
     bool descending = false;
     std::string order;
     if (sortItem >= 0) {
-        SortState& state = doc()->data().conditionSort;
         const ProfileFile& profile = doc()->settings();
-        chooseSortItem(state, sortItem, toggle, [&profile] {
+        const SortState& state = doc()->data().chooseConditionSort(sortItem, toggle, [&profile] {
             return settings::read(profile, settings::kConditionViewSortItem);
         });
         item = state.sortItem;

@@ -30,15 +30,15 @@ bool CConditionView::runListCommand(int id) {
     switch (id) {
     case cmd::FilterSet: {
         // The filter narrows the rows of a tree node; without one there is nothing to narrow.
-        if (data.selectedEntry == nullptr) {
+        if (data.selectedEntry() == nullptr) {
             return true;
         }
-        CFilterDialog dialog(this, doc()->catalogue(), data.selectedEntry,
+        CFilterDialog dialog(this, doc()->catalogue(), data.selectedEntry(),
                              CFilterDialog::kConditionList);
-        dialog.setConditionFilter(data.conditionFilter);
+        dialog.setConditionFilter(data.conditionFilter());
         if (dialog.exec() == QDialog::Accepted) {
             fw::CWaitCursor wait;
-            data.conditionFilter.copyFrom(dialog.conditionFilter());
+            data.setConditionFilter(dialog.conditionFilter());
             doc()->updateAllViews(nullptr, kHintFilterChanged);
         }
         return true;

@@ -42,7 +42,7 @@ void CDeedView::onInitialUpdate() {
         columnsPending_ = false;
     }
     data.clearDeedFilter();
-    if (data.rebuildPending) {
+    if (data.rebuildPending()) {
         // The contents were replaced: the rows point to deeds that are gone. The tree selects
         // again, and its selection rebuilds the list.
         model_->clear();
@@ -73,18 +73,18 @@ void CDeedView::rebuild() {
     fw::CWaitCursor wait;
     model_->clear();
     const DeedDocument& data = doc()->data();
-    const CatalogueEntry* node = data.selectedEntry;
+    const CatalogueEntry* node = data.selectedEntry();
     if (node == nullptr) {
         return;
     }
     std::vector<const Deed*> rows;
     for (const auto& deed : data.deeds()) {
         if (isInNode(node, deed->group(), deed->category()) &&
-            passesDeedFilter(data.deedFilter, *deed)) {
+            passesDeedFilter(data.deedFilter(), *deed)) {
             rows.push_back(deed.get());
         }
     }
-    sortInto(rows, data.deedSort.sortItem, false);
+    sortInto(rows, data.deedSort().sortItem, false);
     model_->setRows(std::move(rows));
 }
 
@@ -93,10 +93,10 @@ void CDeedView::sortInto(std::vector<const Deed*>& rows, int sortItem, bool togg
         sortDeeds(rows, -1, false, {});
         return;
     }
-    SortState& state = doc()->data().deedSort;
     const ProfileFile& profile = doc()->settings();
-    chooseSortItem(state, sortItem, toggle,
-                   [&profile] { return settings::read(profile, settings::kDeedViewSortItem); });
+    const SortState& state = doc()->data().chooseDeedSort(sortItem, toggle, [&profile] {
+        return settings::read(profile, settings::kDeedViewSortItem);
+    });
     sortDeeds(rows, state.sortItem, state.sortDescending, state.sortOrder);
 }
 

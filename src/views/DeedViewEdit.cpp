@@ -95,7 +95,7 @@ void CDeedView::selectAndShowRow(int row) {
 
 void CDeedView::registerCommand() {
     DeedDocument& data = doc()->data();
-    const CatalogueEntry* node = data.selectedEntry;
+    const CatalogueEntry* node = data.selectedEntry();
     if (node == nullptr) {
         return;
     }
@@ -105,14 +105,14 @@ void CDeedView::registerCommand() {
     }
     const Deed* added = data.registerDeed(std::make_unique<Deed>(dialog.deed()));
     // The dialog kept the node's group (and category), so only the filter is asked.
-    if (passesDeedFilter(data.deedFilter, *added)) {
+    if (passesDeedFilter(data.deedFilter(), *added)) {
         selectAndShowRow(model_->appendRow(added));
     }
 }
 
 void CDeedView::updateCommand() {
     DeedDocument& data = doc()->data();
-    const CatalogueEntry* node = data.selectedEntry;
+    const CatalogueEntry* node = data.selectedEntry();
     const int row = selectedRow();
     if (node == nullptr || row < 0) {
         return;
@@ -137,7 +137,7 @@ void CDeedView::updateCommand() {
 void CDeedView::deleteCommand() {
     DeedDocument& data = doc()->data();
     const int row = selectedRow();
-    if (data.selectedEntry == nullptr || row < 0) {
+    if (data.selectedEntry() == nullptr || row < 0) {
         return;
     }
     if (!doc()->prompt().confirm(this, msg::confirmDelete())) {
@@ -157,7 +157,7 @@ void CDeedView::deleteCommand() {
 void CDeedView::copyCommand() {
     DeedDocument& data = doc()->data();
     const int row = selectedRow();
-    if (data.selectedEntry == nullptr || row < 0) {
+    if (data.selectedEntry() == nullptr || row < 0) {
         return;
     }
     const Deed* added = data.copyDeed(std::make_unique<Deed>(*model_->deedAt(row)));
@@ -171,7 +171,7 @@ void CDeedView::undoCommand() {
         return;
     }
     const Deed saved = data.lastEditSnapshot();
-    const bool inNode = isInNode(data.selectedEntry, saved.group(), saved.category());
+    const bool inNode = isInNode(data.selectedEntry(), saved.group(), saved.category());
 
     switch (kind) {
     case kEditRegister:
@@ -213,7 +213,7 @@ void CDeedView::undoCommand() {
     case kEditDelete: {
         const UndoResult undone = data.undoLastEdit();
         if (undone.restored != nullptr && inNode &&
-            passesDeedFilter(data.deedFilter, *undone.restored)) {
+            passesDeedFilter(data.deedFilter(), *undone.restored)) {
             scrollTo(model_->index(model_->appendRow(undone.restored), 0));
         }
         break;

@@ -30,16 +30,15 @@ bool CDeedView::runListCommand(int id) {
     switch (id) {
     case cmd::FilterSet: {
         // The filter narrows the deeds of a tree node; without one there is nothing to narrow.
-        if (data.selectedEntry == nullptr) {
+        if (data.selectedEntry() == nullptr) {
             return true;
         }
-        CFilterDialog dialog(this, doc()->catalogue(), data.selectedEntry,
+        CFilterDialog dialog(this, doc()->catalogue(), data.selectedEntry(),
                              CFilterDialog::kDeedList);
-        dialog.setDeedFilter(data.deedFilter);
+        dialog.setDeedFilter(data.deedFilter());
         if (dialog.exec() == QDialog::Accepted) {
             fw::CWaitCursor wait;
-            data.deedFilter.itemCode = dialog.deedFilter().itemCode;
-            data.deedFilter.orderCode = dialog.deedFilter().orderCode;
+            data.setDeedFilter(dialog.deedFilter());
             doc()->updateAllViews(nullptr, kHintFilterChanged);
         }
         return true;

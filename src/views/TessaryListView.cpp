@@ -158,7 +158,7 @@ void CTessaryListView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CTessaryListView::askForReselect() {
-    doc_->data().rebuildPending = false;
+    doc_->data().setRebuildPending(false);
     doc_->updateAllViews(this, kHintReselect);
 }
 

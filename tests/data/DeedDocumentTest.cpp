@@ -89,7 +89,9 @@ TEST_F(Document, RegistrationNumbersFollowTheHighestReadOrHandedOut) {
 
     // Opening another file starts the numbers again from what it holds.
     dir.write("b.dat", fileWithSerials({3}));
-    ASSERT_TRUE(doc.openDocument(dir.file("b.dat")).ok());
+    const LoadResult opened = doc.openDocument(dir.file("b.dat"));
+    ASSERT_TRUE(opened.ok());
+    EXPECT_EQ(opened.effect, LoadEffect::Replaced);
     EXPECT_EQ(doc.serialCounter(), 3u);
 }
 
@@ -120,15 +122,20 @@ TEST_F(Document, AppendRenumbersAfterTheCurrentHighestAndKeepsNothingToUndo) {
     EXPECT_EQ(doc.deeds()[2]->comment, "n1");
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.lastEdit(), kEditNone);
-    EXPECT_FALSE(doc.appendLoading);
     EXPECT_EQ(doc.serialCounter(), 14u);
+    // The append is over: clearing the contents clears the deeds again.
+    doc.deleteContents();
+    EXPECT_TRUE(doc.deeds().empty());
 }
 
 TEST_F(Document, AppendingTheOpenFileAppendsNothingButMarksModified) {
     dir.write("mine.dat", fileWithSerials({1, 2}));
     ASSERT_TRUE(doc.openDocument(dir.file("mine.dat")).ok());
     // The same file under another spelling of its path.
-    ASSERT_TRUE(doc.appendDocument(dir.folderPath() + "./mine.dat", dir.file("mine.dat")).ok());
+    const LoadResult itself =
+        doc.appendDocument(dir.folderPath() + "./mine.dat", dir.file("mine.dat"));
+    ASSERT_TRUE(itself.ok());
+    EXPECT_EQ(itself.effect, LoadEffect::Untouched);
     EXPECT_EQ(doc.deeds().size(), 2u);
     EXPECT_TRUE(doc.isModified());
 
@@ -156,13 +163,15 @@ TEST_F(Document, AFailedAppendKeepsWhatWasReadBeforeTheBrokenRecord) {
     broken.resize(broken.size() - 2);
     dir.write("broken.dat", broken);
     ASSERT_TRUE(doc.openDocument(dir.file("mine.dat")).ok());
-    EXPECT_EQ(doc.appendDocument(dir.file("broken.dat"), dir.file("mine.dat")).error,
-              DocFileError::BadFormat);
+    const LoadResult partly = doc.appendDocument(dir.file("broken.dat"), dir.file("mine.dat"));
+    EXPECT_EQ(partly.error, DocFileError::BadFormat);
+    EXPECT_EQ(partly.effect, LoadEffect::Appended);
     EXPECT_EQ(serialsOf(doc), (std::vector<std::uint32_t>{7, 8, 9}));
     EXPECT_TRUE(doc.isModified());
 
-    EXPECT_EQ(doc.appendDocument(dir.file("missing.dat"), dir.file("mine.dat")).error,
-              DocFileError::NotFound);
+    const LoadResult missing = doc.appendDocument(dir.file("missing.dat"), dir.file("mine.dat"));
+    EXPECT_EQ(missing.error, DocFileError::NotFound);
+    EXPECT_EQ(missing.effect, LoadEffect::Untouched);
     EXPECT_EQ(doc.deeds().size(), 3u);
     EXPECT_TRUE(doc.isModified());
 }
@@ -173,8 +182,12 @@ TEST_F(Document, OpenFailuresNeverTouchTheFileOnDisk) {
     doc.registerDeed(newDeed(1, 1, 2, 1, 1, 1));
 
     // A file that cannot be opened leaves contents and modified state as they were.
-    EXPECT_EQ(doc.openDocument(dir.file("missing.dat")).error, DocFileError::NotFound);
-    EXPECT_EQ(doc.openDocument(dir.path()).error, DocFileError::CannotOpen);
+    const LoadResult missing = doc.openDocument(dir.file("missing.dat"));
+    EXPECT_EQ(missing.error, DocFileError::NotFound);
+    EXPECT_EQ(missing.effect, LoadEffect::Untouched);
+    const LoadResult folder = doc.openDocument(dir.path());
+    EXPECT_EQ(folder.error, DocFileError::CannotOpen);
+    EXPECT_EQ(folder.effect, LoadEffect::Untouched);
     EXPECT_EQ(doc.deeds().size(), 3u);
     EXPECT_TRUE(doc.isModified());
     EXPECT_FALSE(dir.exists("missing.dat"));
@@ -183,7 +196,9 @@ TEST_F(Document, OpenFailuresNeverTouchTheFileOnDisk) {
     std::string truncated = fileWithSerials({1, 2, 3});
     truncated.resize(truncated.size() - 1);
     dir.write("bad.dat", truncated);
-    EXPECT_EQ(doc.openDocument(dir.file("bad.dat")).error, DocFileError::BadFormat);
+    const LoadResult bad = doc.openDocument(dir.file("bad.dat"));
+    EXPECT_EQ(bad.error, DocFileError::BadFormat);
+    EXPECT_EQ(bad.effect, LoadEffect::Emptied);
     EXPECT_TRUE(doc.deeds().empty());
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.serialCounter(), 0u);
@@ -227,43 +242,52 @@ TEST_F(Document, SaveWritesTheDeedsAndAFailedSaveKeepsTheOldFile) {
 TEST_F(Document, ClearingTheContentsResetsTheSharedState) {
     doc.registerDeed(newDeed(1, 1, 2, 1, 1, 1));
     doc.buildConditionRows();
-    doc.rebuildPending = false;
-    doc.selectedEntry = &doc.catalogue().entries().front();
+    doc.setRebuildPending(false);
+    doc.setSelectedEntry(&doc.catalogue().entries().front());
     doc.deleteContents();
     EXPECT_TRUE(doc.deeds().empty());
     EXPECT_TRUE(doc.conditionRows().empty());
-    EXPECT_TRUE(doc.rebuildPending);
-    EXPECT_EQ(doc.selectedEntry, nullptr);
+    EXPECT_TRUE(doc.rebuildPending());
+    EXPECT_EQ(doc.selectedEntry(), nullptr);
     EXPECT_EQ(doc.serialCounter(), 0u);
     EXPECT_EQ(doc.lastEdit(), kEditNone);
 
-    // While appending, the deeds and their numbers stay.
+    // An append clears the rest of the contents, but the deeds and their numbers stay.
     doc.registerDeed(newDeed(1, 1, 2, 1, 1, 1));
-    doc.rebuildPending = false;
-    doc.appendLoading = true;
-    doc.deleteContents();
-    doc.appendLoading = false;
+    doc.buildConditionRows();
+    doc.setRebuildPending(false);
+    dir.write("empty.dat", std::string(4, '\0'));
+    const LoadResult appended = doc.appendDocument(dir.file("empty.dat"), {});
+    EXPECT_TRUE(appended.ok());
+    EXPECT_EQ(appended.effect, LoadEffect::Appended);
     EXPECT_EQ(doc.deeds().size(), 1u);
     EXPECT_EQ(doc.serialCounter(), 1u);
-    EXPECT_FALSE(doc.rebuildPending);
+    EXPECT_TRUE(doc.conditionRows().empty());
+    EXPECT_FALSE(doc.rebuildPending());
     EXPECT_EQ(doc.lastEdit(), kEditNone);
 }
 
 TEST_F(Document, FiltersAreSetByAnyFieldAndClearedWhole) {
     EXPECT_FALSE(doc.isDeedFilterSet());
-    doc.deedFilter.orderCode = Deed::makeOrderCode(0, 2);
+    Deed deedFilter;
+    deedFilter.orderCode = Deed::makeOrderCode(0, 2);
+    doc.setDeedFilter(deedFilter);
     EXPECT_TRUE(doc.isDeedFilterSet());
-    doc.deedFilter.itemCode = Deed::makeItemCode(0, 1, 0, 0);
+    deedFilter.itemCode = Deed::makeItemCode(0, 1, 0, 0);
+    doc.setDeedFilter(deedFilter);
     doc.clearDeedFilter();
     EXPECT_FALSE(doc.isDeedFilterSet());
 
     EXPECT_FALSE(doc.isConditionFilterSet());
-    doc.conditionFilter.filled = 1;
+    ConditionRow conditionFilter;
+    conditionFilter.filled = 1;
+    doc.setConditionFilter(conditionFilter);
     EXPECT_TRUE(doc.isConditionFilterSet());
-    doc.conditionFilter.secondKey = Deed::makeOrderCode(2, 0);
+    conditionFilter.secondKey = Deed::makeOrderCode(2, 0);
+    doc.setConditionFilter(conditionFilter);
     doc.clearConditionFilter();
     EXPECT_FALSE(doc.isConditionFilterSet());
-    EXPECT_EQ(doc.conditionFilter.secondKey, 0u);
+    EXPECT_EQ(doc.conditionFilter().secondKey, 0u);
 }
 
 } // namespace

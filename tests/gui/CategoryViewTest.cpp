@@ -30,7 +30,7 @@ public:
 
     QWidget* widget() override { return &widget_; }
     void onUpdate(fw::CView* sender, int hint) override {
-        hints.push_back({sender, hint, data_.selectedEntry});
+        hints.push_back({sender, hint, data_.selectedEntry()});
     }
 
     struct Hint {
@@ -88,11 +88,15 @@ protected:
         return f.settings.readString("Settings", key, "(none)");
     }
     void setFilters() {
-        doc()->data().deedFilter.itemCode = Deed::makeItemCode(1, 2, 3, 1);
-        doc()->data().deedFilter.orderCode = Deed::makeOrderCode(2, 3);
-        doc()->data().conditionFilter.firstKey = 0x02010001;
-        doc()->data().conditionFilter.secondKey = 0x02030000;
-        doc()->data().conditionFilter.filled = 2;
+        Deed deedFilter;
+        deedFilter.itemCode = Deed::makeItemCode(1, 2, 3, 1);
+        deedFilter.orderCode = Deed::makeOrderCode(2, 3);
+        doc()->data().setDeedFilter(deedFilter);
+        ConditionRow conditionFilter;
+        conditionFilter.firstKey = 0x02010001;
+        conditionFilter.secondKey = 0x02030000;
+        conditionFilter.filled = 2;
+        doc()->data().setConditionFilter(conditionFilter);
     }
 
     DocFixture f;
@@ -143,9 +147,9 @@ TEST_F(CategoryViewTest, FirstRunShowsEveryGroupExpandedAndSelectsTheFirst) {
     EXPECT_EQ(expandSetting(1), "(none)");
 
     // Hint 1 selects the first group and tells the other views once, as its sender.
-    doc()->data().rebuildPending = false;
+    doc()->data().setRebuildPending(false);
     doc()->updateAllViews(nullptr, kHintReselect);
-    EXPECT_EQ(doc()->data().selectedEntry, entry(1));
+    EXPECT_EQ(doc()->data().selectedEntry(), entry(1));
     EXPECT_EQ(view.currentEntry(), entry(1));
     ASSERT_EQ(recorder->count(kHintSelectionChanged), 1);
     EXPECT_EQ(recorder->last(kHintSelectionChanged)->sender, &view);
@@ -164,26 +168,26 @@ TEST_F(CategoryViewTest, HintOneSelectsTheFirstExpandedGroup) {
     EXPECT_FALSE(view.topLevelItem(3)->isExpanded());
     EXPECT_EQ(expandSetting(3), "(none)");
 
-    doc()->data().rebuildPending = false;
+    doc()->data().setRebuildPending(false);
     doc()->updateAllViews(nullptr, kHintReselect);
-    EXPECT_EQ(doc()->data().selectedEntry, entry(3));
+    EXPECT_EQ(doc()->data().selectedEntry(), entry(3));
     EXPECT_EQ(view.currentEntry(), entry(3));
 
     // With every group collapsed the first group is selected.
     view.topLevelItem(2)->setExpanded(false);
     doc()->updateAllViews(nullptr, kHintReselect);
-    EXPECT_EQ(doc()->data().selectedEntry, entry(1));
+    EXPECT_EQ(doc()->data().selectedEntry(), entry(1));
     EXPECT_EQ(recorder->count(kHintSelectionChanged), 2);
 }
 
 TEST_F(CategoryViewTest, SelectingANodeSetsTheEntryAndClearsBothFilters) {
     CCategoryView& view = openTree();
-    doc()->data().rebuildPending = false;
+    doc()->data().setRebuildPending(false);
 
     // The user picks a category.
     setFilters();
     view.setCurrentItem(view.topLevelItem(1)->child(2));
-    EXPECT_EQ(doc()->data().selectedEntry, entry(2, 3));
+    EXPECT_EQ(doc()->data().selectedEntry(), entry(2, 3));
     EXPECT_FALSE(doc()->data().isDeedFilterSet());
     EXPECT_FALSE(doc()->data().isConditionFilterSet());
     ASSERT_EQ(recorder->count(kHintSelectionChanged), 1);
@@ -194,7 +198,7 @@ TEST_F(CategoryViewTest, SelectingANodeSetsTheEntryAndClearsBothFilters) {
     for (int round = 0; round < 2; ++round) {
         setFilters();
         doc()->updateAllViews(nullptr, kHintReselect);
-        EXPECT_EQ(doc()->data().selectedEntry, entry(1)) << round;
+        EXPECT_EQ(doc()->data().selectedEntry(), entry(1)) << round;
         EXPECT_FALSE(doc()->data().isDeedFilterSet()) << round;
         EXPECT_FALSE(doc()->data().isConditionFilterSet()) << round;
         EXPECT_EQ(recorder->count(kHintSelectionChanged), 2 + round);
@@ -204,14 +208,14 @@ TEST_F(CategoryViewTest, SelectingANodeSetsTheEntryAndClearsBothFilters) {
 
 TEST_F(CategoryViewTest, NoSelectionHintWhileTheListsAreRebuilding) {
     CCategoryView& view = openTree();
-    ASSERT_TRUE(doc()->data().rebuildPending);
+    ASSERT_TRUE(doc()->data().rebuildPending());
     setFilters();
 
     doc()->updateAllViews(nullptr, kHintReselect);
     view.setCurrentItem(view.topLevelItem(3)->child(0));
 
     // The selection and the filters follow, but the lists hear nothing until they are ready.
-    EXPECT_EQ(doc()->data().selectedEntry, entry(4, 1));
+    EXPECT_EQ(doc()->data().selectedEntry(), entry(4, 1));
     EXPECT_FALSE(doc()->data().isDeedFilterSet());
     EXPECT_EQ(recorder->count(kHintSelectionChanged), 0);
 }
@@ -236,7 +240,7 @@ TEST_F(CategoryViewTest, ExpandingAndCollapsingIsRememberedAcrossRuns) {
 
 TEST_F(CategoryViewTest, CollapsingTheGroupOfTheSelectedCategorySelectsTheGroup) {
     CCategoryView& view = openTree();
-    doc()->data().rebuildPending = false;
+    doc()->data().setRebuildPending(false);
     view.setCurrentItem(view.topLevelItem(1)->child(2));
     ASSERT_EQ(doc()->selectedEntry(), entry(2, 3));
     setFilters();
@@ -251,7 +255,7 @@ TEST_F(CategoryViewTest, CollapsingTheGroupOfTheSelectedCategorySelectsTheGroup)
 TEST_F(CategoryViewTest, CustomisedNamesShowAfterHintSeven) {
     f.settings.writeInt("Settings", "GroupExpand002", 0);
     CCategoryView& view = openTree();
-    doc()->data().rebuildPending = false;
+    doc()->data().setRebuildPending(false);
     doc()->updateAllViews(nullptr, kHintReselect);
 
     // The naming dialog replaces the whole catalogue with renamed entries.
@@ -262,23 +266,23 @@ TEST_F(CategoryViewTest, CustomisedNamesShowAfterHintSeven) {
         }
     }
     doc()->catalogue().entries() = std::move(renamed);
-    doc()->data().rebuildPending = true;
+    doc()->data().setRebuildPending(true);
     doc()->updateAllViews(nullptr, kHintNamesChanged);
 
     EXPECT_EQ(text(1, 2), QStringLiteral(" プレート　メイル "));
     EXPECT_EQ(text(1, 1), QStringLiteral(" Chainmail "));
     // The items point into the new catalogue, and nothing points into the old one.
     EXPECT_EQ(CCategoryView::entryOf(view.topLevelItem(1)->child(2)), entry(2, 3));
-    EXPECT_EQ(doc()->data().selectedEntry, nullptr);
+    EXPECT_EQ(doc()->data().selectedEntry(), nullptr);
     // Expansion survives the rebuild, and the rebuild wrote nothing.
     EXPECT_FALSE(view.topLevelItem(1)->isExpanded());
     EXPECT_TRUE(view.topLevelItem(0)->isExpanded());
     EXPECT_EQ(expandSetting(2), "0");
 
     // The lists ask for the selection again once they are ready.
-    doc()->data().rebuildPending = false;
+    doc()->data().setRebuildPending(false);
     doc()->updateAllViews(nullptr, kHintReselect);
-    EXPECT_EQ(doc()->data().selectedEntry, entry(1));
+    EXPECT_EQ(doc()->data().selectedEntry(), entry(1));
 }
 
 TEST(ImagesTest, StripHoldsThirtyOneDistinctCatalogueImages) {

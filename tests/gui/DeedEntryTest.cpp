@@ -304,7 +304,9 @@ TEST_F(DeedEntry, RegisterUnderAGroupNodeRefillsEveryDependentList) {
     EXPECT_EQ(selectedRow(*view), 0);
 
     // A deed the display condition hides is registered but gets no row.
-    fx.doc->data().deedFilter.orderCode = Deed::makeOrderCode(2, 0);
+    Deed deedFilter = fx.doc->data().deedFilter();
+    deedFilter.orderCode = Deed::makeOrderCode(2, 0);
+    fx.doc->data().setDeedFilter(deedFilter);
     ASSERT_TRUE(withEntryDialog(*view, cmd::Register,
                                 [](CDeedEntryDialog& d) { press(d, "acceptButton"); }));
     EXPECT_EQ(fx.doc->data().deeds().size(), 2u);
@@ -508,7 +510,9 @@ TEST_F(DeedEntry, UndoOfEachEditMirrorsTheListAndLabelsTheCommand) {
 
     // A restored deed that the display condition hides gets no row.
     selectRow(1); // number 1, of standard quality
-    fx.doc->data().deedFilter.orderCode = Deed::makeOrderCode(2, 0); // exceptional only
+    Deed deedFilter = fx.doc->data().deedFilter();
+    deedFilter.orderCode = Deed::makeOrderCode(2, 0); // exceptional only
+    fx.doc->data().setDeedFilter(deedFilter);
     fx.prompt.answers.push_back(fw::MsgAnswer::Yes);
     view->onCommand(cmd::Delete);
     view->onCommand(cmd::Undo);

@@ -226,7 +226,7 @@ TEST_F(DetailAndText, SimpleTextPutsTheSelectedDeedOnTheClipboardInTheStoredOrde
 
     // Without a tree node the command does nothing.
     clipboard->setText(QStringLiteral("kept"));
-    doc().data().selectedEntry = nullptr;
+    doc().data().setSelectedEntry(nullptr);
     EXPECT_TRUE(frame->deedView()->onCommand(cmd::SimpleText));
     EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
 }
@@ -269,7 +269,7 @@ TEST_F(DetailAndText, EachCommandBelongsToItsOwnListAndNeedsASelectedRow) {
             const QRect cell = view->visualRect(view->model()->index(0, 0));
             QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
             EXPECT_EQ(view->currentIndex().row(), 0);
-            doc().data().selectedEntry = nullptr;
+            doc().data().setSelectedEntry(nullptr);
             EXPECT_TRUE(view->onCommand(cmd::Detail));
         },
         clickClose);

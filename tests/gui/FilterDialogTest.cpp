@@ -117,7 +117,7 @@ protected:
             const CatalogueEntry* entry = CCategoryView::entryOf(*it);
             if (entry != nullptr && entry->key == makeKey(group, category, 0)) {
                 tree->setCurrentItem(*it);
-                ASSERT_EQ(data().selectedEntry, entry);
+                ASSERT_EQ(data().selectedEntry(), entry);
                 return;
             }
         }
@@ -194,8 +194,8 @@ TEST_F(FilterProgram, ACategoryNodeFixesTheCategoryAndOneMaterialIsNeverTested) 
     ASSERT_TRUE(answer.answered());
 
     // The category and the material are not part of the filter; the type is.
-    EXPECT_EQ(data().deedFilter.itemCode, Deed::makeItemCode(0, 0, 3, 0));
-    EXPECT_EQ(data().deedFilter.orderCode, 0u);
+    EXPECT_EQ(data().deedFilter().itemCode, Deed::makeItemCode(0, 0, 3, 0));
+    EXPECT_EQ(data().deedFilter().orderCode, 0u);
     EXPECT_EQ(deedRows(), (Serials{1}));
     EXPECT_EQ(frame->paneText(3), kFilterSet);
     EXPECT_TRUE(enabled(cmd::FilterClear));
@@ -208,7 +208,7 @@ TEST_F(FilterProgram, ACategoryNodeFixesTheCategoryAndOneMaterialIsNeverTested) 
     EXPECT_FALSE(enabled(cmd::FilterClear));
 
     // Without a tree node the command opens nothing.
-    data().selectedEntry = nullptr;
+    data().setSelectedEntry(nullptr);
     ModalAnswer none([](QDialog& d) { d.reject(); });
     EXPECT_TRUE(run(cmd::FilterSet));
     QCoreApplication::processEvents();
@@ -272,8 +272,8 @@ TEST_F(FilterProgram, TypesAndQuantitiesFollowTheChosenCategoryAndType) {
     ASSERT_TRUE(run(cmd::FilterSet));
     ASSERT_TRUE(answer.answered());
     // The quantity is stored as its index, whatever number the list showed.
-    EXPECT_EQ(data().deedFilter.itemCode, Deed::makeItemCode(0, 3, 1, 6));
-    EXPECT_EQ(data().deedFilter.orderCode, Deed::makeOrderCode(2, 2));
+    EXPECT_EQ(data().deedFilter().itemCode, Deed::makeItemCode(0, 3, 1, 6));
+    EXPECT_EQ(data().deedFilter().orderCode, Deed::makeOrderCode(2, 2));
     EXPECT_EQ(deedRows(), (Serials{1}));
 
     // Opening again shows the stored choices; クリア empties them but keeps the dialog open, and
@@ -306,7 +306,7 @@ TEST_F(FilterProgram, TypesAndQuantitiesFollowTheChosenCategoryAndType) {
     });
     ASSERT_TRUE(run(cmd::FilterSet));
     ASSERT_TRUE(reopened.answered());
-    EXPECT_EQ(data().deedFilter.itemCode, Deed::makeItemCode(0, 3, 1, 6));
+    EXPECT_EQ(data().deedFilter().itemCode, Deed::makeItemCode(0, 3, 1, 6));
     EXPECT_EQ(deedRows(), (Serials{1}));
 
     // クリア then 確定 stores the empty filter.
@@ -368,7 +368,7 @@ TEST_F(FilterProgram, TheRemainingCountKeepsOrdersWithThatManyOrFewerMissing) {
     ASSERT_TRUE(run(cmd::FilterSet));
     ASSERT_TRUE(answer.answered());
     EXPECT_EQ(remainings(), (std::vector<int>{0}));
-    EXPECT_EQ(data().conditionFilter.firstKey, 0u);
+    EXPECT_EQ(data().conditionFilter().firstKey, 0u);
     EXPECT_EQ(frame->paneText(3), kFilterSet);
     EXPECT_TRUE(enabled(cmd::FilterClear));
 

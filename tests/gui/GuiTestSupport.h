@@ -110,8 +110,8 @@ struct DocFixture {
     }
     // Selects a group (category 0) or category entry as the tree node.
     void selectNode(int group, int category = 0) {
-        doc->data().selectedEntry = doc->catalogue().findEntry(makeKey(group, category, 0));
-        if (doc->data().selectedEntry == nullptr) {
+        doc->data().setSelectedEntry(doc->catalogue().findEntry(makeKey(group, category, 0)));
+        if (doc->data().selectedEntry() == nullptr) {
             throw std::runtime_error("no such node");
         }
     }

@@ -181,7 +181,9 @@ TEST(DeedList, ListsTheDeedsOfTheTreeNodeThatPassTheFilter) {
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{1, 2}));
 
     // The filter narrows the list on its own hint.
-    fx.doc->data().deedFilter.itemCode = Deed::makeItemCode(1, 2, 3, 0);
+    Deed deedFilter = fx.doc->data().deedFilter();
+    deedFilter.itemCode = Deed::makeItemCode(1, 2, 3, 0);
+    fx.doc->data().setDeedFilter(deedFilter);
     view->onUpdate(nullptr, kHintFilterChanged);
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{2}));
 
@@ -208,18 +210,18 @@ TEST(DeedList, NewContentsAndRenamedEntriesAskTheTreeToSelectAgain) {
     CDeedView view(fx.doc.get());
     view.attachTo(fx.doc.get());
 
-    fx.doc->data().rebuildPending = true;
+    fx.doc->data().setRebuildPending(true);
     view.onInitialUpdate();
-    EXPECT_FALSE(fx.doc->data().rebuildPending);
+    EXPECT_FALSE(fx.doc->data().rebuildPending());
     ASSERT_EQ(tree.hints.size(), 1u);
     EXPECT_EQ(tree.hints[0], (std::pair<fw::CView*, int>{&view, kHintReselect}));
 
     view.onUpdate(nullptr, kHintSelectionChanged);
     ASSERT_EQ(view.rowCount(), 1);
-    fx.doc->data().rebuildPending = true;
+    fx.doc->data().setRebuildPending(true);
     view.onUpdate(nullptr, kHintNamesChanged);
     EXPECT_EQ(view.rowCount(), 0);
-    EXPECT_FALSE(fx.doc->data().rebuildPending);
+    EXPECT_FALSE(fx.doc->data().rebuildPending());
     ASSERT_EQ(tree.hints.size(), 2u);
     EXPECT_EQ(tree.hints[1], (std::pair<fw::CView*, int>{&view, kHintReselect}));
     tree.attachTo(nullptr);
@@ -237,7 +239,7 @@ TEST(DeedList, SortCommandsToggleDirectionAndKeepTheSelection) {
 
     // Before any sort: category order, ascending, and no sort item chosen.
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{4, 2, 3, 1}));
-    EXPECT_EQ(fx.doc->data().deedSort.sortItem, -1);
+    EXPECT_EQ(fx.doc->data().deedSort().sortItem, -1);
 
     // Every sort command of the list is handled and enabled; the later ones are not.
     for (int id = cmd::SortType; id <= cmd::SortSerial; ++id) {
@@ -259,11 +261,11 @@ TEST(DeedList, SortCommandsToggleDirectionAndKeepTheSelection) {
 
     ASSERT_TRUE(view->onCommand(cmd::SortMaterial));
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{2, 3, 4, 1}));
-    EXPECT_FALSE(fx.doc->data().deedSort.sortDescending);
+    EXPECT_FALSE(fx.doc->data().deedSort().sortDescending);
     ASSERT_TRUE(view->onCommand(cmd::SortMaterial));
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{1, 4, 3, 2}));
-    EXPECT_EQ(fx.doc->data().deedSort.sortItem, kSortByMaterial);
-    EXPECT_TRUE(fx.doc->data().deedSort.sortDescending);
+    EXPECT_EQ(fx.doc->data().deedSort().sortItem, kSortByMaterial);
+    EXPECT_TRUE(fx.doc->data().deedSort().sortDescending);
     ASSERT_NE(view->selectedDeed(), nullptr);
     EXPECT_EQ(view->selectedDeed()->serialNumber, 1u);
     EXPECT_EQ(view->currentIndex().row(), 0);
@@ -287,7 +289,7 @@ TEST(DeedList, ItemOrderReadsTheStoredOrderAndAlwaysAscends) {
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{1, 2, 3}));
     view->sort(kSortByItemOrder, true);
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{1, 2, 3}));
-    EXPECT_FALSE(fx.doc->data().deedSort.sortDescending);
+    EXPECT_FALSE(fx.doc->data().deedSort().sortDescending);
 
     // The order is read again on every choice and on every rebuild: material first.
     fx.settings.writeString("Settings", "DeedViewSortItem", "01000203040506");
@@ -311,10 +313,10 @@ TEST(DeedList, ColumnHeaderClickSortsByThatColumn) {
     QHeaderView* header = view->header();
     const QPoint onMaterial(header->sectionViewportPosition(1) + 10, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onMaterial);
-    EXPECT_EQ(fx.doc->data().deedSort.sortItem, kSortByMaterial);
+    EXPECT_EQ(fx.doc->data().deedSort().sortItem, kSortByMaterial);
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{2, 1}));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onMaterial);
-    EXPECT_TRUE(fx.doc->data().deedSort.sortDescending);
+    EXPECT_TRUE(fx.doc->data().deedSort().sortDescending);
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{1, 2}));
 }
 
@@ -462,7 +464,7 @@ TEST_F(ConditionList, AppendedDeedsAreCountedAtOnceOtherHintsOnlyRelist) {
     fx.selectNode(1);
     view->onUpdate(nullptr, kHintSelectionChanged);
     EXPECT_EQ(view->rowCount(), 30);
-    fx.doc->data().selectedEntry = nullptr;
+    fx.doc->data().setSelectedEntry(nullptr);
     view->onUpdate(nullptr, kHintSelectionChanged);
     EXPECT_EQ(view->rowCount(), 0);
 }
@@ -477,10 +479,13 @@ TEST_F(ConditionList, FilterThresholdListsRowsWithFewerOpenSlots) {
     fx.selectNode(1);
     auto view = openView<CConditionView>(fx);
 
-    fx.doc->data().conditionFilter.filled = 1;
+    ConditionRow conditionFilter = fx.doc->data().conditionFilter();
+    conditionFilter.filled = 1;
+    fx.doc->data().setConditionFilter(conditionFilter);
     view->onUpdate(nullptr, kHintFilterChanged);
     EXPECT_EQ(remainings(*view), (std::vector<int>{0}));
-    fx.doc->data().conditionFilter.filled = 2;
+    conditionFilter.filled = 2;
+    fx.doc->data().setConditionFilter(conditionFilter);
     view->onUpdate(nullptr, kHintFilterChanged);
     EXPECT_EQ(remainings(*view), (std::vector<int>{0, 1}));
 
@@ -497,7 +502,7 @@ TEST_F(ConditionList, SortingByRemainingTogglesSlotColumnsSortNothing) {
     auto view = openView<CConditionView>(fx);
     // Before any sort: category order (then material, quality, quantity), ascending.
     EXPECT_EQ(remainings(*view), (std::vector<int>{5, 7, 7, 7, 7, 6}));
-    EXPECT_EQ(fx.doc->data().conditionSort.sortItem, -1);
+    EXPECT_EQ(fx.doc->data().conditionSort().sortItem, -1);
 
     // Sort commands of this list are handled; the deed list's own ones are not.
     for (int id : {int(cmd::SortCategory), int(cmd::SortMaterial), int(cmd::SortQuality),
@@ -528,8 +533,8 @@ TEST_F(ConditionList, SortingByRemainingTogglesSlotColumnsSortNothing) {
     EXPECT_EQ(remainings(*view), (std::vector<int>{5, 6, 7, 7, 7, 7}));
     clickColumn(4);
     EXPECT_EQ(remainings(*view), (std::vector<int>{7, 7, 7, 7, 6, 5}));
-    EXPECT_EQ(fx.doc->data().conditionSort.sortItem, 4);
-    EXPECT_TRUE(fx.doc->data().conditionSort.sortDescending);
+    EXPECT_EQ(fx.doc->data().conditionSort().sortItem, 4);
+    EXPECT_TRUE(fx.doc->data().conditionSort().sortDescending);
 
     // 大口 and every 小口 column: no change of order or state.
     const std::vector<const ConditionRow*> before = view->rows();
@@ -537,8 +542,8 @@ TEST_F(ConditionList, SortingByRemainingTogglesSlotColumnsSortNothing) {
         clickColumn(column);
     }
     EXPECT_EQ(view->rows(), before);
-    EXPECT_EQ(fx.doc->data().conditionSort.sortItem, 4);
-    EXPECT_TRUE(fx.doc->data().conditionSort.sortDescending);
+    EXPECT_EQ(fx.doc->data().conditionSort().sortItem, 4);
+    EXPECT_TRUE(fx.doc->data().conditionSort().sortDescending);
 
     // The menu's command on the current item flips the direction like a second click.
     ASSERT_TRUE(view->onCommand(cmd::SortRemaining));
@@ -549,8 +554,8 @@ TEST_F(ConditionList, SortingByRemainingTogglesSlotColumnsSortNothing) {
     view->sortRows(kSortByItemOrder, true);
     view->sortRows(kSortByItemOrder, true);
     EXPECT_EQ(remainings(*view), (std::vector<int>{5, 6, 7, 7, 7, 7}));
-    EXPECT_EQ(fx.doc->data().conditionSort.sortOrder, "0400010203");
-    EXPECT_FALSE(fx.doc->data().conditionSort.sortDescending);
+    EXPECT_EQ(fx.doc->data().conditionSort().sortOrder, "0400010203");
+    EXPECT_FALSE(fx.doc->data().conditionSort().sortDescending);
 }
 
 // ---------------------------------------------------------------------------------------------

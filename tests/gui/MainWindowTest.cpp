@@ -161,7 +161,9 @@ TEST_F(Program, AppendLoadRenumbersAndKeepsThePathAndTitle) {
     EXPECT_EQ(frame->paneText(1), QStringLiteral(" 4 / 4 枚 "));
 
     // A file read whole renews the lists as an open does: the display condition goes.
-    doc().data().deedFilter.orderCode = Deed::makeOrderCode(2, 0);
+    Deed deedFilter = doc().data().deedFilter();
+    deedFilter.orderCode = Deed::makeOrderCode(2, 0);
+    doc().data().setDeedFilter(deedFilter);
     doc().updateAllViews(nullptr, kHintFilterChanged);
     EXPECT_EQ(frame->paneText(3), QStringLiteral("表示条件あり"));
     EXPECT_EQ(frame->paneText(1), QStringLiteral(" 0 / 4 枚 "));
@@ -245,9 +247,16 @@ TEST_F(Program, AnOpenThatFailsPartWayLeavesANewEmptyDocument) {
     EXPECT_FALSE(doc().isModified());
     EXPECT_EQ(dir.read("broken.dat"), broken);
 
-    // A file that cannot be opened at all leaves the document as it was.
+    // A file that cannot be opened at all leaves the document as it was: its deeds, its title,
+    // and the changes still to be saved, shown again in the list.
+    doc().data().registerDeed(std::make_unique<Deed>(makeDeed(1, 1, 2, 1, 1, 1)));
+    ASSERT_TRUE(doc().isModified());
+    prompt.answers.push_back(fw::MsgAnswer::No); // do not save the untitled document
     EXPECT_FALSE(app->openDocumentFile(QString::fromStdString(dir.file("missing.dat"))));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("テサリー - 無題 【 ディード一覧 】"));
+    EXPECT_EQ(doc().data().deeds().size(), 1u);
+    EXPECT_TRUE(doc().isModified());
+    EXPECT_EQ(frame->deedView()->rowCount(), 1);
 }
 
 TEST_F(Program, TabMovesTheFocusBetweenTreeAndList) {
