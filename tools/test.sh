@@ -17,7 +17,7 @@ ctest --test-dir "$here/build/test" --output-on-failure -j "$jobs"
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$here" -B "$here/build/asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTESSARY_WERROR=ON -DTESSARY_SANITIZE=ON -DTESSARY_BENCH=OFF >/dev/null
-cmake --build "$here/build/asan" -j "$jobs" --target core_tests gui_tests
+cmake --build "$here/build/asan" -j "$jobs" --target core_tests gui_tests tool_tests
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$here/build/asan" --output-on-failure -j "$jobs"
 
