@@ -183,6 +183,19 @@ std::string utf8ToCp932(std::string_view utf8) {
     });
 }
 
+std::optional<std::string> utf8ToCp932Exact(std::string_view utf8) {
+    bool refused = false;
+    std::string out =
+        convert(converters().utf8ToCp932(), utf8, 1, true, "?", [&refused](std::string_view) {
+            refused = true;
+            return std::size_t{1};
+        });
+    if (refused) {
+        return std::nullopt;
+    }
+    return out;
+}
+
 std::string cp932ToUtf8(std::string_view cp932) {
     return convert(converters().cp932ToUtf8(), cp932, 3, true, "\xEF\xBF\xBD",
                    [](std::string_view) { return std::size_t{1}; });

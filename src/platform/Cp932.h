@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ namespace tessary {
 
 // UTF-8 to CP932. A character CP932 cannot hold, or an invalid UTF-8 sequence, becomes '?'.
 std::string utf8ToCp932(std::string_view utf8);
+
+// UTF-8 to CP932 without any replacement: nothing when the text holds a character CP932 cannot
+// represent or is not valid UTF-8. Used where a mangled text must not be stored (new names).
+std::optional<std::string> utf8ToCp932Exact(std::string_view utf8);
 
 // CP932 to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD, one per bad byte.
 std::string cp932ToUtf8(std::string_view cp932);
