@@ -17,6 +17,7 @@
 #include "views/CategoryView.h"
 #include "views/ConditionView.h"
 #include "views/DeedView.h"
+#include "views/EntityListFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -99,6 +100,8 @@ CMainFrame::~CMainFrame() {
     if (!layoutSaved_) {
         saveLayout();
     }
+    // The type list window keeps its place and widths like on any other close.
+    delete typeList_.data();
     // The list views save their column widths as they go.
     delete list_;
     list_ = nullptr;
@@ -160,6 +163,21 @@ void CMainFrame::switchList() {
     }
     updateTitle();
     refreshStatusPanes();
+}
+
+void CMainFrame::showTypeList() {
+    if (CEntityListFrame* open = typeListFrame()) {
+        open->activate();
+        return;
+    }
+    fw::CWaitCursor wait;
+    typeList_ = new CEntityListFrame(doc_, &app_);
+    typeList_->open();
+}
+
+CEntityListFrame* CMainFrame::typeListFrame() const {
+    // A closed window waits for its deletion; it no longer counts.
+    return typeList_ != nullptr && typeList_->isVisible() ? typeList_.data() : nullptr;
 }
 
 void CMainFrame::showDeedList() {
@@ -274,6 +292,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     saveLayout();
+    if (typeList_ != nullptr) {
+        typeList_->close();
+    }
     event->accept();
 }
 

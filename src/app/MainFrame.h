@@ -5,6 +5,7 @@
 #include "framework/CmdUI.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <string>
 
@@ -24,6 +25,7 @@ class CCategoryView;
 class CTessaryListView;
 class CDeedView;
 class CConditionView;
+class CEntityListFrame;
 
 class CMainFrame : public QMainWindow, public fw::CCommandTarget {
     Q_OBJECT
@@ -43,6 +45,12 @@ public:
     // Shows the deed list or the order-status list (nothing happens when it is shown already).
     void showDeedList();
     void showConditionList();
+
+    // 種類一覧の表示: opens the type list window, or brings the open one to the front in its normal
+    // size.
+    void showTypeList();
+    // The open type list window, or nullptr.
+    CEntityListFrame* typeListFrame() const;
 
     // Runs the views' initial update (after the document was created, renewed or opened).
     void initialUpdateViews();
@@ -84,6 +92,7 @@ private:
     CTessaryListView* list_ = nullptr;
     QLabel* panes_[4] = {};
     bool layoutSaved_ = false;
+    QPointer<CEntityListFrame> typeList_;
 };
 
 } // namespace tessary

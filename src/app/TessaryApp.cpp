@@ -1,6 +1,7 @@
 #include "app/TessaryApp.h"
 
 #include "app/MainFrame.h"
+#include "dialogs/NameCustomizeDialog.h"
 #include "document/TessaryDoc.h"
 #include "framework/Prompt.h"
 #include "framework/Text.h"
@@ -110,11 +111,20 @@ void CTessaryApp::showAbout() {
     dialog.exec();
 }
 
+void CTessaryApp::customizeNames() {
+    CNameCustomizeDialog dialog(frame_.get(), prompt_, doc_->catalogue());
+    if (dialog.exec() == QDialog::Accepted && dialog.workingCopy()) {
+        doc_->applyNames(*dialog.workingCopy());
+    }
+}
+
 bool CTessaryApp::onUpdateCommand(fw::CCmdUI& ui) {
     switch (ui.id()) {
     case cmd::FileNew:
     case cmd::FileOpen:
     case cmd::About:
+    case cmd::ShowTypeList:
+    case cmd::CustomizeNames:
         return true;
     default:
         return false;
@@ -131,6 +141,12 @@ bool CTessaryApp::onCommand(int id) {
         return true;
     case cmd::About:
         showAbout();
+        return true;
+    case cmd::ShowTypeList:
+        frame_->showTypeList();
+        return true;
+    case cmd::CustomizeNames:
+        customizeNames();
         return true;
     default:
         return false;

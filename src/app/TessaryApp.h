@@ -41,6 +41,10 @@ public:
     // Asks for a file and opens it.
     void fileOpen();
     void showAbout();
+    // 名称のカスタマイズ: the naming dialog over the main window; 保存 puts the names in force.
+    // The command belongs to the document; it is run here, where the dialogs are known, so that
+    // it works from the type list window too.
+    void customizeNames();
 
     bool onUpdateCommand(fw::CCmdUI& ui) override;
     bool onCommand(int id) override;

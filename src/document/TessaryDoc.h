@@ -52,6 +52,12 @@ public:
     // reports a failure. The path and title stay; the document is modified whatever happened.
     LoadEffect appendFile(const QString& path);
 
+    // 名称のカスタマイズ confirmed: puts the catalogue of the naming dialog's working copy in
+    // force (the built-in numbers with the chosen names), writes it to the settings and tells
+    // every view that the names changed. A failed write is reported; the names stay in force for
+    // this run.
+    void applyNames(const Catalogue& working);
+
     // Renews the views of the main window (set by the application).
     std::function<void()> initialUpdateFrame;
 
