@@ -6,7 +6,7 @@
 #include "document/TessaryDoc.h"
 #include "framework/CommandRouter.h"
 #include "framework/WaitCursor.h"
-#include "platform/DecimalText.h"
+#include "framework/WindowPlacement.h"
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
 #include "resources/Images.h"
@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -238,43 +237,11 @@ void CMainFrame::refreshStatusPanes() {
 }
 
 void CMainFrame::restorePlacement(const std::string& stored) {
-    const std::string value = stored.size() == settings::kWindowPosLength
-                                  ? stored
-                                  : std::string(settings::kMainWindowPos.defaultValue);
-    const std::string_view v = value;
-    const bool maximised = parseLeadingInt(v.substr(0, 1)) != 0;
-    const int left = parseLeadingInt(v.substr(1, 4));
-    const int top = parseLeadingInt(v.substr(5, 4));
-    const int right = parseLeadingInt(v.substr(9, 4));
-    const int bottom = parseLeadingInt(v.substr(13, 4));
-    QRect rect(left, top, std::max(right - left, 160), std::max(bottom - top, 120));
-    // A window off every screen would be lost to the user: bring it back onto the primary one.
-    bool visible = false;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(rect.adjusted(0, 0, -rect.width() / 2, -10))) {
-            visible = true;
-        }
-    }
-    if (!visible && QGuiApplication::primaryScreen() != nullptr) {
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        rect.setSize(rect.size().boundedTo(area.size()));
-        rect.moveTopLeft(area.topLeft() + QPoint(10, 10));
-    }
-    setGeometry(rect);
-    if (maximised) {
-        showMaximized();
-    } else {
-        showNormal();
-    }
+    fw::placeWindow(*this, parsePlacementText(stored, settings::kMainWindowPos.defaultValue));
 }
 
 std::string CMainFrame::placementValue() const {
-    const QRect r = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-    std::string value = isMaximized() ? "1" : "0";
-    for (const int v : {r.left(), r.top(), r.right() + 1, r.bottom() + 1}) {
-        appendZeroPadded(value, v, 4);
-    }
-    return value;
+    return formatPlacementText(fw::windowPlacement(*this));
 }
 
 void CMainFrame::saveLayout() {

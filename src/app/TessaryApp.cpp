@@ -12,6 +12,7 @@
 #include "resources/Messages.h"
 #include "resources/SettingsKeys.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -112,7 +113,10 @@ void CTessaryApp::showAbout() {
 }
 
 void CTessaryApp::customizeNames() {
-    CNameCustomizeDialog dialog(frame_.get(), prompt_, doc_->catalogue());
+    // Over the window the command came from: the main window or the type list window.
+    QWidget* parent =
+        QApplication::activeWindow() != nullptr ? QApplication::activeWindow() : frame_.get();
+    CNameCustomizeDialog dialog(parent, prompt_, doc_->catalogue());
     if (dialog.exec() == QDialog::Accepted && dialog.workingCopy()) {
         doc_->applyNames(*dialog.workingCopy());
     }
