@@ -194,6 +194,55 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
     return true;
 }
 
+bool canReplaceFile(const std::string& path, std::string* error) {
+    if (path.empty()) {
+        setError(error, "a file without a name", ENOENT);
+        return false;
+    }
+    const std::string target = resolveTarget(path);
+    struct stat st;
+    if (stat(target.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            setError(error, target + " is a folder", EISDIR);
+            return false;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            // Replacing a device or a pipe by a file would break whatever uses it.
+            setError(error, target + " is not a regular file", EINVAL);
+            return false;
+        }
+        if (access(target.c_str(), W_OK) != 0) {
+            setError(error, "cannot write " + target, errno);
+            return false;
+        }
+        // A file nobody may write is read-only even to the administrator, who would pass the
+        // test above.
+        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            setError(error, target + " is read-only", EACCES);
+            return false;
+        }
+    } else if (errno != ENOENT) {
+        setError(error, "cannot reach " + target, errno);
+        return false;
+    }
+    // The temporary file and the rename need a folder the user may write in.
+    const std::string folder = folderOf(target);
+    struct stat folderStat;
+    if (stat(folder.c_str(), &folderStat) != 0) {
+        setError(error, "cannot reach the folder " + folder, errno);
+        return false;
+    }
+    if (!S_ISDIR(folderStat.st_mode)) {
+        setError(error, folder + " is not a folder", ENOTDIR);
+        return false;
+    }
+    if (access(folder.c_str(), W_OK | X_OK) != 0) {
+        setError(error, "cannot write in the folder " + folder, errno);
+        return false;
+    }
+    return true;
+}
+
 ReadFileStatus readWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     // Opened without blocking so that a named pipe with no writer cannot hang the caller; reads

@@ -14,6 +14,13 @@ namespace tessary {
 bool replaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string* error = nullptr);
 
+// Whether a file may be put at `path` by replaceFileAtomically: the path names a regular file
+// the user may write, or nothing yet, in an existing folder the user may write in. A folder, a
+// read-only file (one the user may not write, or one without any write permission bit), a device
+// or pipe, a missing folder or an empty path is refused; `error` (when given) then receives a
+// short English reason with the system's error text.
+bool canReplaceFile(const std::string& path, std::string* error = nullptr);
+
 // Outcome of reading a whole file.
 enum class ReadFileStatus { Ok, NotFound, CannotOpen, ReadError };
 
