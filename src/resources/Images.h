@@ -14,6 +14,11 @@ inline constexpr int kImageSize = 16;
 // Needs a QGuiApplication.
 const QPixmap& image(int index);
 
+// The check boxes of the export dialog's item list: three cells of kCheckBoxCell pixels square
+// side by side (unchecked, checked, indeterminate). Needs a QGuiApplication.
+inline constexpr int kCheckBoxCell = 11;
+const QPixmap& checkBoxStrip();
+
 // The program's icon in several sizes.
 QIcon appIcon();
 

@@ -66,10 +66,12 @@ private:
     bool runListCommand(int id);
     // --- end of display filter and item order commands -----------------------------------------
 
-    // --- simple text command (DeedViewText.cpp) ------------------------------------------------
+    // --- simple text and export commands (DeedViewText.cpp) ------------------------------------
     bool updateTextCommand(fw::CCmdUI& ui);
     bool runTextCommand(int id);
-    // --- end of simple text command ------------------------------------------------------------
+    // Opens the export dialog on the rows as the list shows them.
+    void exportCommand();
+    // --- end of simple text and export commands ------------------------------------------------
 
     // Lists the deeds of the tree node that pass the deed filter, then sorts them.
     void rebuild();
