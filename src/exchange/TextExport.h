@@ -75,7 +75,8 @@ struct ExportOptions {
 };
 
 // The line of one deed, as a ready list of pieces: the catalogue's names converted once into the
-// output encoding, so a million lines do not convert a million names.
+// output encoding, so a million lines do not convert a million names. Not for use by several
+// threads at once.
 class ExportLineBuilder {
 public:
     ExportLineBuilder(const Catalogue& catalogue, ExportOptions options);
@@ -92,7 +93,18 @@ private:
         std::uint32_t key;
         std::string text;
     };
+    // What a line takes from the catalogue for one item: its names, Q and the part count.
+    struct Facts {
+        std::uint64_t key = 0; // item code and order code
+        const std::string* names[5] = {};
+        // Products in 64 bits: a hand-edited quantity name can make them exceed an int.
+        std::int64_t quantity = 0;
+        std::int64_t parts = 1;
+    };
+    static constexpr std::size_t kFactsSlots = 4096;
+
     const std::string& nameFor(std::uint32_t key) const;
+    const Facts& factsOf(const Deed& deed) const;
     void appendText(std::string& out, std::string_view cp932) const;
 
     const Catalogue& catalogue_;
@@ -100,6 +112,9 @@ private:
     std::string delimiter_;   // in the output encoding
     std::vector<Name> names_; // every catalogue entry's name in the output encoding, by key
     std::array<int, 256> quantityNumbers_{}; // Q of each quantity index, read from its name
+    // The facts of recently written items, by a hash of their codes. Lines are built on one
+    // thread at a time.
+    mutable std::vector<Facts> facts_;
     bool fraction_;
 };
 
