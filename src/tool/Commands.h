@@ -19,6 +19,7 @@ struct ToolStreams {
 
 int runCheck(const std::vector<std::string>& args, ToolStreams& io);
 int runStatus(const std::vector<std::string>& args, ToolStreams& io);
+int runExport(const std::vector<std::string>& args, ToolStreams& io);
 int runMerge(const std::vector<std::string>& args, ToolStreams& io);
 
 // Reports a refused file on standard error: "tessary-tool: FILE: what is wrong".

@@ -22,6 +22,7 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {"check", runCheck, texts::kCheckHelp},
     {"status", runStatus, texts::kStatusHelp},
+    {"export", runExport, texts::kExportHelp},
     {"merge", runMerge, texts::kMergeHelp},
 };
 

@@ -1,6 +1,7 @@
 // Every text tessary-tool shows: its help, the names of its output fields and its messages.
-// The tool talks to scripts and to the people who write them, so its own words are plain ASCII
-// English; the names it prints come from the catalogue and are converted like every other text.
+// The tool talks to scripts and to the people who write them, so its own words are English (the
+// export's item names are the dialog's labels); the names it prints come from the catalogue and
+// are converted like every other text.
 #pragma once
 
 namespace tessary::tool::texts {
@@ -60,6 +61,33 @@ inline constexpr const char* kMergeHelp =
     "Tessary. OUT is written only when every file was read whole, and is replaced atomically.\n"
     "\n"
     "  -o, --output OUT the merged deed file to write (may be one of the inputs)\n";
+
+inline constexpr const char* kExportHelp =
+    "Usage: tessary-tool export FILE --group G [--category C] [--missing] [--items 0,3,4,5,6]\n"
+    "                           [--delimiter \" / \"] [--no-period] [--fraction] [--sort ITEM]\n"
+    "                           [--descending] [--utf8] [--settings INI] [-o OUT]\n"
+    "\n"
+    "Writes exactly the lines Tessary's export dialog writes for the same choices, built by the\n"
+    "same code: the deeds the deed list shows for the tree node G (or category C of it), or\n"
+    "with --missing the deeds of the node that the list does not show. Lines end with CR LF.\n"
+    "\n"
+    "  --group G, --category C  the tree node (numbers, 1 to 4 for the built-in groups)\n"
+    "  --missing       the missing deeds (未受注のディード) instead of the shown ones; 結合数,\n"
+    "                  備考 and 登録番号 are then left out\n"
+    "  --items LIST    the checked items in their order, by code: 0 連番 (always first),\n"
+    "                  1 グループ, 2 カテゴリ, 3 種類, 4 材料, 5 品質, 6 数量, 7 結合数, 8 備考,\n"
+    "                  9 登録番号; default 0,3,4,5,6 as the dialog opens\n"
+    "  --delimiter D   the delimiter (at most 20 characters); default \" / \"\n"
+    "  --no-period     連番 without the period\n"
+    "  --fraction      数量 as \"( K / Q )\" (takes effect when 6 and 7 are both listed)\n"
+    "  --sort ITEM     the sort command chosen once on the node's freshly shown list: 0 種類,\n"
+    "                  1 材料, 2 品質, 3 数量, 4 結合数, 5 備考, 6 登録番号, 99 項目指定 (the\n"
+    "                  order stored in --settings); deeds with equal keys keep the list's\n"
+    "                  order. Without it: the list's order before any sort (種類, ascending)\n"
+    "  --descending    the same sort command chosen twice: descending (not for 99)\n"
+    "  --utf8          UTF-8 instead of the dialog's CP932\n"
+    "  --settings INI  the catalogue, names and item order of this settings file (only read)\n"
+    "  -o, --output OUT  replace OUT atomically instead of writing to standard output\n";
 
 // Field names of the status output.
 inline constexpr const char* kStatusCsvHeader =
@@ -128,6 +156,18 @@ inline constexpr const char* kNoSuchGroup = "the catalogue has no such group";
 inline constexpr const char* kNoSuchCategory = "the catalogue has no such category in the group";
 inline constexpr const char* kBadFormat = "unknown format (text, csv or json)";
 inline constexpr const char* kJsonIsUtf8 = "--format json is always UTF-8; drop --cp932";
+inline constexpr const char* kNeedGroup = "no tree node given (--group G)";
+inline constexpr const char* kBadItems = "item codes are numbers from 0 to 9, separated by commas";
+inline constexpr const char* kItemTwice = "an item is listed twice";
+inline constexpr const char* kNumberFirst = "0 (連番) can only come first";
+inline constexpr const char* kDelimiterNotCp932 = "has characters CP932 cannot hold";
+inline constexpr const char* kDelimiterTooLong = "longer than 20 characters";
+inline constexpr const char* kBadSortItem = "sort items are 0 to 6 and 99";
+inline constexpr const char* kItemOrderAscending = "--descending: sort item 99 is always ascending";
+inline constexpr const char* kDescendingNeedsSort = "--descending needs --sort";
+inline constexpr const char* kTooManyCombinations =
+    "the catalogue gives more than 1,000,000 combinations for the node; no missing deeds";
+inline constexpr const char* kUtf8AndCp932 = "--utf8 and --cp932 contradict each other";
 inline constexpr const char* kTryHelp = "Try 'tessary-tool %s --help'.";
 
 } // namespace tessary::tool::texts

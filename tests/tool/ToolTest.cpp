@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace tessary {
@@ -310,6 +311,17 @@ TEST_F(Tool, WrongUsageEndsWithStatusTwoAndHelpWithZero) {
         {"status", "a.dat", "--group", "x1"},
         {"status", "a.dat", "--format", "xml"},
         {"status", "a.dat", "--format", "json", "--cp932"},
+        {"export", "a.dat"},
+        {"export", "a.dat", "--group", "1", "--items", "3,0"},
+        {"export", "a.dat", "--group", "1", "--items", "0,3,3"},
+        {"export", "a.dat", "--group", "1", "--items", "0,10"},
+        {"export", "a.dat", "--group", "1", "--items", ""},
+        {"export", "a.dat", "--group", "1", "--delimiter", "\xF0\x9F\x98\x80"},
+        {"export", "a.dat", "--group", "1", "--delimiter", "123456789012345678901"},
+        {"export", "a.dat", "--group", "1", "--descending"},
+        {"export", "a.dat", "--group", "1", "--sort", "99", "--descending"},
+        {"export", "a.dat", "--group", "1", "--sort", "7"},
+        {"export", "a.dat", "--group", "1", "--utf8", "--cp932"},
         {"merge", "a.dat"},
         {"merge", "-o", "out.dat"},
     };
@@ -325,12 +337,47 @@ TEST_F(Tool, WrongUsageEndsWithStatusTwoAndHelpWithZero) {
     }
     EXPECT_FALSE(dir.exists("out.dat"));
 
-    for (const std::string command : {"check", "status", "merge"}) {
+    for (const std::string command : {"check", "status", "export", "merge"}) {
         const ProcessResult r = run({command, "--help"});
         EXPECT_EQ(r.status, 0);
         EXPECT_TRUE(r.out.starts_with("Usage: tessary-tool " + command)) << r.out;
     }
     EXPECT_TRUE(run({"--help"}).out.starts_with("Usage: tessary-tool COMMAND"));
+}
+
+TEST_F(Tool, ExportWritesItsFileAtomicallyAndRefusesWhatItCannotDo) {
+    dir.write("deeds.dat", kWorkedExample);
+    const ProcessResult shown = run({"export", "deeds.dat", "--group", "4", "--utf8"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out, "1. leather cap / normal leather / exceptional / 20\r\n");
+    const ProcessResult written =
+        run({"export", "deeds.dat", "--group", "4", "--utf8", "-o", "deeds.txt"});
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(dir.read("deeds.txt"), shown.out);
+
+    // A folder as the output is refused and nothing else is touched.
+    std::filesystem::create_directory(dir.file("sub"));
+    const ProcessResult folder = run({"export", "deeds.dat", "--group", "4", "-o", "sub"});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_TRUE(folder.err.starts_with("tessary-tool: sub: cannot be written")) << folder.err;
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("sub")));
+
+    // A settings catalogue whose node spans hundreds of millions of combinations: the missing
+    // deeds are refused instead of exhausting memory.
+    dir.write("huge.ini", "[ConstantValues]\r\nCount=6\r\n"
+                          "Value0001=001000000000000000000000g\r\n"
+                          "Value0002=001120000000000000000000c\r\n"
+                          "Value0003=001120125000000000000000t\r\n"
+                          "Value0004=001121125000000000000000m\r\n"
+                          "Value0005=121125000000000000000000q\r\n"
+                          "Value0006=122125000000000000000000n\r\n");
+    const ProcessResult huge = run({"export", "deeds.dat", "--settings", "huge.ini", "--group", "1",
+                                    "--category", "120", "--missing"});
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_TRUE(huge.err.starts_with("tessary-tool: huge.ini: the catalogue gives more than"))
+        << huge.err;
+    EXPECT_EQ(huge.out, "");
 }
 
 } // namespace
