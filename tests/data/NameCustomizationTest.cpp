@@ -79,9 +79,6 @@ TEST(NamingRows, ListEachKindWithTheInitialNameOfItsOwner) {
             EXPECT_NE(working.entries()[row.entry].byte3(), kQuantityBlock);
         }
     }
-    EXPECT_EQ(namingColumnCount(NamingKind::Group), 2);
-    EXPECT_EQ(namingColumnCount(NamingKind::Type), 3);
-    EXPECT_EQ(namingColumnCount(NamingKind::Quality), 2);
 
     // A type shows its category's initial name, even when the category was renamed.
     const auto types = namingRows(working, NamingKind::Type);

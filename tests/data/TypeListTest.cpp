@@ -53,23 +53,6 @@ TEST(TypeList, ListsEveryTypeInCp932OrderWithItsCategoryAndGroup) {
     EXPECT_EQ(bootsSets, (std::vector<std::string>{" straw hat", " wizard's hat", " sandals"}));
 }
 
-TEST(TypeList, FollowsTheNamesInForce) {
-    Catalogue catalogue;
-    catalogue.buildDefault();
-    for (CatalogueEntry& e : catalogue.entries()) {
-        if (e.key == makeKey(1, 1, 3)) {
-            e.name = "Aardvark pole"; // halberd
-        } else if (e.key == makeKey(1, 1, 0)) {
-            e.name = "poles";
-        }
-    }
-    const std::vector<TypeListRow> rows = typeListRows(catalogue);
-    EXPECT_EQ(rows.front().texts[0], " Aardvark pole");
-    EXPECT_EQ(rows.front().texts[1], " poles");
-    const auto types = column(rows, 0);
-    EXPECT_EQ(std::count(types.begin(), types.end(), " halberd"), 0);
-}
-
 TEST(TypeList, AnUnusualCatalogueShowsWhatItHolds) {
     EXPECT_TRUE(typeListRows(Catalogue{}).empty());
 
