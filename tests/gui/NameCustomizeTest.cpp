@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/TessaryApp.h"
 #include "dialogs/ConditionDetailDialog.h"
+#include "dialogs/ExportDialog.h"
 #include "dialogs/NameCustomizeDialog.h"
 #include "framework/CommandRouter.h"
 #include "framework/Text.h"
@@ -153,6 +154,20 @@ TEST_F(Naming, RenamingAQualityShowsEverywhereAtOnceAndSurvivesARestart) {
     selectRow(list, renamedRow);
     ASSERT_TRUE(run(cmd::SimpleText));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("優秀")));
+
+    // So does the export of the shown deeds.
+    {
+        ModalAnswer answer([this](QDialog& d) {
+            auto* exportDialog = qobject_cast<CExportDialog*>(&d);
+            ASSERT_NE(exportDialog, nullptr);
+            exportDialog->fileNameEdit()->setText(QString::fromStdString(dir.file("deeds.txt")));
+            exportDialog->runButton()->click();
+        });
+        ASSERT_TRUE(run(cmd::Export));
+        ASSERT_TRUE(answer.answered());
+    }
+    EXPECT_NE(dir.read("deeds.txt").find(" / \x97\x44\x8f\x47 / "), std::string::npos)
+        << dir.read("deeds.txt");
 
     // So does the detail dialog of the order-status list.
     frame->showConditionList();
