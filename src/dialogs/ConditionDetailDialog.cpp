@@ -140,7 +140,7 @@ void CConditionDetailDialog::showEvent(QShowEvent* event) {
 void CConditionDetailDialog::fill() {
     fw::CWaitCursor wait;
     list_->resetColumns();
-    list_->setDrawMode(COwnerDrawListCtrl::kDrawDetail);
+    list_->setDrawMode(DrawMode::Detail);
     list_->addColumn(msg::detailTypeColumn(), kTypeColumnWidth);
     list_->addColumn(msg::detailMaterialColumn(), kMaterialColumnWidth);
     if (row_ == nullptr) {

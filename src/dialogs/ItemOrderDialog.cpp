@@ -5,6 +5,7 @@
 #include "resources/Fonts.h"
 #include "resources/ListTexts.h"
 #include "resources/Messages.h"
+#include "widgets/ListDraw.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -19,7 +20,6 @@ namespace tessary {
 namespace {
 
 // Every row of the list is this high, whatever the font asks for.
-constexpr int kRowHeight = 18;
 // The list shows the longest set of items (the deed list's seven) without scrolling.
 constexpr int kVisibleRows = 7;
 constexpr int kListWidth = 150;
@@ -63,13 +63,9 @@ QStringList labelsOf(int mode) {
 // Draws every row itself: the selected row in the highlight colours, the others in the window
 // colours, each label on one line, vertically centred at the row's left; a dotted focus
 // rectangle around the selected row while the list has the keyboard focus.
-class ItemOrderDelegate : public QStyledItemDelegate {
+class ItemOrderDelegate : public listdraw::CFixedRowDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
-    }
+    using listdraw::CFixedRowDelegate::CFixedRowDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -127,7 +123,7 @@ CItemOrderDialog::CItemOrderDialog(QWidget* parent, ProfileFile& settings, int m
     setFont(res::dialogFont());
 
     list_ = new ItemOrderList(this);
-    list_->setFixedSize(kListWidth, kVisibleRows * kRowHeight + 2 * list_->frameWidth());
+    list_->setFixedSize(kListWidth, kVisibleRows * listdraw::kRowHeight + 2 * list_->frameWidth());
 
     upButton_ = new QPushButton(msg::moveUp(), this);
     downButton_ = new QPushButton(msg::moveDown(), this);

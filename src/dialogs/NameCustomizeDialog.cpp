@@ -44,7 +44,7 @@ CNameCustomizeDialog::CNameCustomizeDialog(QWidget* parent, fw::CPrompt& prompt,
     kindLabel->setBuddy(kindBox_);
 
     list_ = new COwnerDrawListCtrl(this);
-    list_->setDrawMode(COwnerDrawListCtrl::kDrawPlain);
+    list_->setDrawMode(DrawMode::Plain);
     const int listWidth = kNameColumnWidth + kInitialColumnWidth + kOwnerColumnWidth +
                           list_->verticalScrollBar()->sizeHint().width() + 2 * list_->frameWidth();
     list_->setMinimumSize(listWidth, 18 * kVisibleRows + list_->fontMetrics().height() + 12);

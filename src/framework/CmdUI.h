@@ -44,15 +44,9 @@ public:
 
     // Returns true when this target has a handler for the command; it may then set the command's
     // state (a handled command is enabled unless the handler says otherwise).
-    virtual bool onUpdateCommand(CCmdUI& ui) {
-        (void)ui;
-        return false;
-    }
+    virtual bool onUpdateCommand(CCmdUI& /*ui*/) { return false; }
     // Runs the command; returns true when this target handled it.
-    virtual bool onCommand(int id) {
-        (void)id;
-        return false;
-    }
+    virtual bool onCommand(int /*id*/) { return false; }
 };
 
 } // namespace tessary::fw

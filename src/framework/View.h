@@ -25,10 +25,7 @@ public:
     // the document is renewed (New, Open).
     virtual void onInitialUpdate() {}
     // A change of the document, numbered by `hint`; `sender` is the view that caused it.
-    virtual void onUpdate(CView* sender, int hint) {
-        (void)sender;
-        (void)hint;
-    }
+    virtual void onUpdate(CView* /*sender*/, int /*hint*/) {}
     // The document is about to replace or drop records the view may point at: let go of them.
     // An update or initial update follows that shows the view anew.
     virtual void onContentsReleasing() {}

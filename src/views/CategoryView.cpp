@@ -7,6 +7,7 @@
 #include "resources/CommandIds.h"
 #include "resources/Images.h"
 #include "resources/SettingsKeys.h"
+#include "widgets/ListDraw.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -17,17 +18,6 @@
 namespace tessary {
 
 namespace {
-
-constexpr int kItemHeight = 18;
-
-// Every row of the tree is 18 pixels high, whatever the font asks for.
-class CFixedHeightDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight};
-    }
-};
 
 bool isGroupEntry(const CatalogueEntry& e) {
     return e.byte3() <= kMaxGroupOrCategory && e.byte2() == 0 && e.byte1() == 0;
@@ -70,7 +60,7 @@ CCategoryView::CCategoryView(CTessaryDoc* doc, QWidget* parent) : QTreeWidget(pa
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setDragEnabled(false);
     setAcceptDrops(false);
-    setItemDelegate(new CFixedHeightDelegate(this));
+    setItemDelegate(new listdraw::CFixedRowDelegate(this));
 
     connect(this, &QTreeWidget::itemSelectionChanged, this, &CCategoryView::onSelectionChanged);
     connect(this, &QTreeWidget::itemExpanded, this,
@@ -101,8 +91,7 @@ void CCategoryView::onInitialUpdate() {
     treePending_ = false;
 }
 
-void CCategoryView::onUpdate(fw::CView* sender, int hint) {
-    (void)sender;
+void CCategoryView::onUpdate(fw::CView* /*sender*/, int hint) {
     switch (hint) {
     case kHintReselect:
         selectAgain();

@@ -73,18 +73,22 @@ QVariant ConditionListModel::data(const QModelIndex& index, int role) const {
         return static_cast<int>(columnAlignment(index.column()));
     case kRecordRole:
         return QVariant::fromValue(row);
-    case kIconIndexRole:
-        return static_cast<int>(row->iconIndex);
-    case kMaterialColorRole:
-        return static_cast<uint>(row->materialColor);
-    case kRemainingRole:
-        return row->remaining();
-    case kFilledRole:
-        return static_cast<int>(row->filled);
-    case kSlotCountRole:
-        if (index.column() >= kFirstSlotColumn && index.column() < kColumnCount) {
-            return static_cast<int>(
-                row->typeCounts[static_cast<std::size_t>(index.column() - kFirstSlotColumn)]);
+    case kImageRole:
+        return index.column() == 0 ? QVariant(static_cast<int>(row->iconIndex)) : QVariant();
+    case Qt::BackgroundRole:
+        // The material column shows the material's colour, the slot columns the row's status.
+        if (index.column() == 1) {
+            return listdraw::fromColorRef(row->materialColor);
+        }
+        if (index.column() >= kFirstSlotColumn) {
+            return listdraw::statusColor(row->remaining(), row->filled);
+        }
+        return {};
+    case Qt::ForegroundRole:
+        // An empty slot's text is greyed.
+        if (index.column() >= kFirstSlotColumn &&
+            row->typeCounts[static_cast<std::size_t>(index.column() - kFirstSlotColumn)] == 0) {
+            return listdraw::emptySlotTextColor();
         }
         return {};
     default:

@@ -17,45 +17,26 @@ namespace {
 // Sort items from this one up (the slot columns) sort nothing, except the item order 99.
 constexpr int kFirstIgnoredSortItem = 5;
 
-// The sort item a sort command of this list stands for, or -1.
-int sortItemOf(int id) {
-    switch (id) {
-    case cmd::SortCategory:
-        return 0;
-    case cmd::SortMaterial:
-        return 1;
-    case cmd::SortQuality:
-        return 2;
-    case cmd::SortQuantity:
-        return 3;
-    case cmd::SortRemaining:
-        return 4;
-    default:
-        return -1;
-    }
-}
+// The sort commands of the order-status list (カテゴリ順 to 残数順).
+constexpr SortCommand kSortCommands[] = {
+    {cmd::SortCategory, 0}, {cmd::SortMaterial, 1},  {cmd::SortQuality, 2},
+    {cmd::SortQuantity, 3}, {cmd::SortRemaining, 4},
+};
 
 } // namespace
 
 CConditionView::CConditionView(CTessaryDoc* doc, QWidget* parent)
-    : CTessaryListView(kDrawConditions, doc, parent), model_(new ConditionListModel(this)) {
+    : CTessaryListView(DrawMode::Records, doc, parent, settings::kConditionViewColumns,
+                       ConditionListModel::kColumnCount, kSortCommands),
+      model_(new ConditionListModel(this)) {
     model_->setCatalogue(&doc->catalogue());
     setModel(model_);
 }
 
-CConditionView::~CConditionView() {
-    if (!columnsPending_) {
-        writeColumnWidths(doc()->settings(), settings::kConditionViewColumns, columnWidths());
-    }
-}
+CConditionView::~CConditionView() = default;
 
 void CConditionView::onInitialUpdate() {
-    if (columnsPending_) {
-        fw::CWaitCursor wait;
-        applyColumnWidths(readColumnWidths(doc()->settings(), settings::kConditionViewColumns,
-                                           ConditionListModel::kColumnCount));
-        columnsPending_ = false;
-    }
+    layOutColumns();
     buildRows();
     DeedDocument& data = doc()->data();
     data.clearConditionFilter();
@@ -72,8 +53,7 @@ void CConditionView::buildRows() {
     doc()->data().buildConditionRows();
 }
 
-void CConditionView::onUpdate(fw::CView* sender, int hint) {
-    (void)sender;
+void CConditionView::onUpdate(fw::CView* /*sender*/, int hint) {
     switch (hint) {
     case kHintAppended:
     case kHintDownloaded:
@@ -140,29 +120,12 @@ void CConditionView::sortRows(int sortItem, bool toggle) {
     });
 }
 
-void CConditionView::onColumnClicked(int column) {
-    sortRows(column, true);
-}
-
-bool CConditionView::onUpdateCommand(fw::CCmdUI& ui) {
-    if (sortItemOf(ui.id()) >= 0) {
-        ui.enable(true);
-        return true;
-    }
+bool CConditionView::onUpdateListCommand(fw::CCmdUI& ui) {
     return updateListCommand(ui) || updateDetailCommand(ui);
 }
 
-bool CConditionView::onCommand(int id) {
-    const int item = sortItemOf(id);
-    if (item >= 0) {
-        sortRows(item, true);
-        return true;
-    }
+bool CConditionView::onListCommand(int id) {
     return runListCommand(id) || runDetailCommand(id);
-}
-
-int CConditionView::rowCount() const {
-    return model_->rowCount();
 }
 
 const std::vector<const ConditionRow*>& CConditionView::rows() const {

@@ -23,17 +23,14 @@ public:
 
     void onInitialUpdate() override;
     void onUpdate(fw::CView* sender, int hint) override;
-    bool onUpdateCommand(fw::CCmdUI& ui) override;
-    bool onCommand(int id) override;
 
     // Sorts the rows by `sortItem` (0 category, 1 material, 2 quality, 3 quantity, 4 remaining,
     // 99 item order); choosing the current item again with `toggle` reverses the direction. Items
     // from 5 (other than 99) are ignored; a negative item sorts in category order, ascending,
     // without changing the document's sort state.
     void sortRows(int sortItem, bool toggle);
+    void sortBy(int sortItem, bool toggle) override { sortRows(sortItem, toggle); }
 
-    // The number of rows shown (for the status bar).
-    int rowCount() const;
     // The order-status rows shown, in list order.
     const std::vector<const ConditionRow*>& rows() const;
     // Forgets every row (before the document's order-status rows are rebuilt under the list).
@@ -43,7 +40,8 @@ public:
     ConditionListModel* listModel() const { return model_; }
 
 protected:
-    void onColumnClicked(int column) override;
+    bool onUpdateListCommand(fw::CCmdUI& ui) override;
+    bool onListCommand(int id) override;
     int popupIndex() const override { return 1; }
 
 private:
@@ -63,8 +61,6 @@ private:
     void buildRows();
 
     ConditionListModel* model_;
-    // Until the first initial update has laid out the columns.
-    bool columnsPending_ = true;
 };
 
 } // namespace tessary

@@ -91,10 +91,12 @@ QVariant DeedListModel::data(const QModelIndex& index, int role) const {
         return static_cast<int>(columnAlignment(index.column()));
     case kRecordRole:
         return QVariant::fromValue(deed);
-    case kIconIndexRole:
-        return static_cast<int>(deed->iconIndex);
-    case kMaterialColorRole:
-        return static_cast<uint>(deed->materialColor);
+    case kImageRole:
+        return index.column() == 0 ? QVariant(static_cast<int>(deed->iconIndex)) : QVariant();
+    case Qt::BackgroundRole:
+        // The material column shows the material's colour.
+        return index.column() == 1 ? QVariant(listdraw::fromColorRef(deed->materialColor))
+                                   : QVariant();
     default:
         return {};
     }

@@ -14,32 +14,31 @@
 namespace tessary {
 namespace {
 
-// The sort commands of the deed list, in sort item order (種類順 to 登録番号順).
-constexpr int kFirstSortCommand = cmd::SortType;
-constexpr int kLastSortCommand = cmd::SortSerial;
+// The sort commands of the deed list (種類順 to 登録番号順).
+constexpr SortCommand kSortCommands[] = {
+    {cmd::SortType, kSortByType},         {cmd::SortMaterial, kSortByMaterial},
+    {cmd::SortQuality, kSortByQuality},   {cmd::SortQuantity, kSortByQuantity},
+    {cmd::SortCombined, kSortByCombined}, {cmd::SortComment, kSortByComment},
+    {cmd::SortSerial, kSortBySerial},
+};
 
 } // namespace
 
 CDeedView::CDeedView(CTessaryDoc* doc, QWidget* parent)
-    : CTessaryListView(kDrawDeeds, doc, parent), model_(new DeedListModel(this)) {
+    : CTessaryListView(DrawMode::Records, doc, parent, settings::kDeedViewColumns,
+                       DeedListModel::kColumnCount, kSortCommands),
+      model_(new DeedListModel(this)) {
     model_->setCatalogue(&doc->catalogue());
     setModel(model_);
 }
 
-CDeedView::~CDeedView() {
-    if (!columnsPending_) {
-        writeColumnWidths(doc()->settings(), settings::kDeedViewColumns, columnWidths());
-    }
-}
+CDeedView::~CDeedView() = default;
 
 void CDeedView::onInitialUpdate() {
     DeedDocument& data = doc()->data();
-    if (columnsPending_) {
-        fw::CWaitCursor wait;
+    if (columnsPending()) {
         model_->clear();
-        applyColumnWidths(readColumnWidths(doc()->settings(), settings::kDeedViewColumns,
-                                           DeedListModel::kColumnCount));
-        columnsPending_ = false;
+        layOutColumns();
     }
     data.clearDeedFilter();
     if (data.rebuildPending()) {
@@ -50,8 +49,7 @@ void CDeedView::onInitialUpdate() {
     }
 }
 
-void CDeedView::onUpdate(fw::CView* sender, int hint) {
-    (void)sender;
+void CDeedView::onUpdate(fw::CView* /*sender*/, int hint) {
     switch (hint) {
     case kHintSelectionChanged:
     case kHintFilterChanged:
@@ -107,28 +105,12 @@ void CDeedView::sort(int sortItem, bool toggle) {
     });
 }
 
-void CDeedView::onColumnClicked(int column) {
-    sort(column, true);
-}
-
-bool CDeedView::onUpdateCommand(fw::CCmdUI& ui) {
-    if (ui.id() >= kFirstSortCommand && ui.id() <= kLastSortCommand) {
-        ui.enable(true);
-        return true;
-    }
+bool CDeedView::onUpdateListCommand(fw::CCmdUI& ui) {
     return updateEditCommand(ui) || updateListCommand(ui) || updateTextCommand(ui);
 }
 
-bool CDeedView::onCommand(int id) {
-    if (id >= kFirstSortCommand && id <= kLastSortCommand) {
-        sort(id - kFirstSortCommand, true);
-        return true;
-    }
+bool CDeedView::onListCommand(int id) {
     return runEditCommand(id) || runListCommand(id) || runTextCommand(id);
-}
-
-int CDeedView::rowCount() const {
-    return model_->rowCount();
 }
 
 const std::vector<const Deed*>& CDeedView::rows() const {

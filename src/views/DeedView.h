@@ -22,16 +22,13 @@ public:
 
     void onInitialUpdate() override;
     void onUpdate(fw::CView* sender, int hint) override;
-    bool onUpdateCommand(fw::CCmdUI& ui) override;
-    bool onCommand(int id) override;
 
     // Sorts the rows by `sortItem` (0 to 6, or 99 for the item order); choosing the current item
     // again with `toggle` reverses the direction. A negative item sorts as item 0, ascending,
     // without changing the document's sort state.
     void sort(int sortItem, bool toggle);
+    void sortBy(int sortItem, bool toggle) override { sort(sortItem, toggle); }
 
-    // The number of rows shown (for the status bar).
-    int rowCount() const;
     // The deeds shown, in list order.
     const std::vector<const Deed*>& rows() const;
     // The deed of the selected row, or nullptr.
@@ -43,7 +40,8 @@ public:
     DeedListModel* listModel() const { return model_; }
 
 protected:
-    void onColumnClicked(int column) override;
+    bool onUpdateListCommand(fw::CCmdUI& ui) override;
+    bool onListCommand(int id) override;
     int popupIndex() const override { return 0; }
 
 private:
@@ -79,8 +77,6 @@ private:
     void sortInto(std::vector<const Deed*>& rows, int sortItem, bool toggle);
 
     DeedListModel* model_;
-    // Until the first initial update has laid out the columns.
-    bool columnsPending_ = true;
 };
 
 } // namespace tessary

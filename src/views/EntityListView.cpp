@@ -66,38 +66,26 @@ private:
 };
 
 CEntityListView::CEntityListView(CTessaryDoc* doc, QWidget* parent)
-    : CTessaryListView(kDrawPlain, doc, parent), model_(new CEntityListModel(this)) {
+    : CTessaryListView(DrawMode::Plain, doc, parent, settings::kEntityListViewColumns,
+                       CEntityListModel::kColumnCount, {}),
+      model_(new CEntityListModel(this)) {
     setModel(model_);
 }
 
-CEntityListView::~CEntityListView() {
-    saveColumnWidths();
-}
-
-void CEntityListView::saveColumnWidths() {
-    if (columnsPending_ || widthsSaved_) {
-        return;
-    }
-    writeColumnWidths(doc()->settings(), settings::kEntityListViewColumns, columnWidths());
-    widthsSaved_ = true;
-}
+CEntityListView::~CEntityListView() = default;
 
 void CEntityListView::onInitialUpdate() {
-    if (!columnsPending_) {
+    if (!columnsPending()) {
         return;
     }
     if (window() != nullptr) {
         window()->setWindowTitle(msg::typeListTitle());
     }
-    fw::CWaitCursor wait;
-    applyColumnWidths(readColumnWidths(doc()->settings(), settings::kEntityListViewColumns,
-                                       CEntityListModel::kColumnCount));
-    columnsPending_ = false;
+    layOutColumns();
     fill();
 }
 
-void CEntityListView::onUpdate(fw::CView* sender, int hint) {
-    (void)sender;
+void CEntityListView::onUpdate(fw::CView* /*sender*/, int hint) {
     if (hint == kHintNamesChanged) {
         fill();
     }
@@ -111,10 +99,6 @@ void CEntityListView::fill() {
                         fw::fromCp932(row.texts[2])});
     }
     model_->setRows(std::move(rows));
-}
-
-int CEntityListView::rowCount() const {
-    return model_->rowCount();
 }
 
 QString CEntityListView::text(int row, int column) const {

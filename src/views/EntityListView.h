@@ -14,7 +14,6 @@ class CEntityListView : public CTessaryListView {
 public:
     // `doc` must outlive the view; the caller attaches the view to it.
     explicit CEntityListView(CTessaryDoc* doc, QWidget* parent = nullptr);
-    // Saves the column widths.
     ~CEntityListView() override;
 
     // Reads the column widths and fills the list (once, when the window opens).
@@ -22,19 +21,20 @@ public:
     // Names changed: the rows are filled again (the columns stay). Every other hint is ignored.
     void onUpdate(fw::CView* sender, int hint) override;
 
-    // Writes the column widths to the settings (once; the destructor does it otherwise).
-    void saveColumnWidths();
+    // The list does not sort.
+    void sortBy(int /*sortItem*/, bool /*toggle*/) override {}
 
-    int rowCount() const;
     // The text of a cell, as shown.
     QString text(int row, int column) const;
+
+protected:
+    bool onUpdateListCommand(fw::CCmdUI& /*ui*/) override { return false; }
+    bool onListCommand(int /*id*/) override { return false; }
 
 private:
     void fill();
 
     CEntityListModel* model_;
-    bool columnsPending_ = true;
-    bool widthsSaved_ = false;
 };
 
 } // namespace tessary

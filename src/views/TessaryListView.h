@@ -1,33 +1,53 @@
 // The common base of the list views that fill a pane of the main window (the deed list, the
-// order-status list, the type list), and the drawing they share with the dialogs' owner-drawn
-// list. Every row is drawn by the list itself: 18 pixels high, cell texts on one line ending in
-// an ellipsis when they do not fit, and in the deed and order-status lists an image at the left of
-// the first column, the material's colour behind the material column and the selection shown on
-// the first column only.
+// order-status list, the type list): a view of the document whose rows are drawn from its model
+// (see COwnerDrawnView), with clickable column titles and a context menu.
 #pragma once
 
 #include "framework/View.h"
-#include "widgets/ListDraw.h"
-#include "widgets/RowPaintedTreeView.h"
+#include "resources/SettingsKeys.h"
+#include "widgets/OwnerDrawnView.h"
 
+#include <span>
 #include <vector>
 
 namespace tessary {
 
 class CTessaryDoc;
 
-class CTessaryListView : public RowPaintedTreeView, public fw::CView {
+// A sort command of a list's menus and the sort item it chooses.
+struct SortCommand {
+    int command;
+    int sortItem;
+};
+
+class CTessaryListView : public COwnerDrawnView, public fw::CView {
     Q_OBJECT
 public:
-    // Drawing modes: deed rows, order-status rows, plain rows.
-    enum DrawMode : int { kDrawDeeds = 1, kDrawConditions = 2, kDrawPlain = 3 };
-
-    // `doc` is the document the view shows; the caller attaches the view to it.
-    CTessaryListView(int drawMode, CTessaryDoc* doc, QWidget* parent);
+    // `doc` is the document the view shows; the caller attaches the view to it. The rows are
+    // drawn in `drawMode` (Records or Plain) from the model's roles. The widths of the
+    // `columnCount` columns are kept in `columnsKey`; `sortCommands` are the sort commands the
+    // list answers (the table must outlive the view).
+    CTessaryListView(DrawMode drawMode, CTessaryDoc* doc, QWidget* parent,
+                     const settings::TextKey& columnsKey, int columnCount,
+                     std::span<const SortCommand> sortCommands);
+    // Saves the column widths (see saveColumnWidths).
     ~CTessaryListView() override;
 
     QWidget* widget() override { return this; }
-    int drawMode() const { return drawMode_; }
+
+    // The number of rows shown (for the status bar).
+    int rowCount() const;
+
+    // Writes the column widths to the settings, once they were laid out; at most once, and the
+    // destructor does it otherwise.
+    void saveColumnWidths();
+
+    // Sorts by `sortItem`; choosing the current item again with `toggle` reverses the direction.
+    virtual void sortBy(int sortItem, bool toggle) = 0;
+
+    // The sort commands of the table are enabled and sort; others go to the list's own handlers.
+    bool onUpdateCommand(fw::CCmdUI& ui) final;
+    bool onCommand(int id) final;
 
     // The current width of every column, in column order.
     std::vector<int> columnWidths() const;
@@ -45,22 +65,27 @@ protected:
     // view's rows anew through the selection hint.
     void askForReselect();
 
-    // A click on the header of `column`.
-    virtual void onColumnClicked(int column) { (void)column; }
+    // The list's other commands.
+    virtual bool onUpdateListCommand(fw::CCmdUI& ui) = 0;
+    virtual bool onListCommand(int id) = 0;
+
+    // Until the first initial update has laid out the columns.
+    bool columnsPending() const { return columnsPending_; }
+    // At the first call, gives the columns their stored widths (else the defaults).
+    void layOutColumns();
+
     // The context popup of this list; -1 for none.
     virtual int popupIndex() const { return -1; }
 
-    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
-                 const QModelIndex& index) const override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // Deed rows and order-status rows.
-    void drawRecordRow(QPainter& painter, const QRect& row, const QModelIndex& index,
-                       const listdraw::RowState& state) const;
-
-    int drawMode_;
     CTessaryDoc* doc_;
+    const settings::TextKey& columnsKey_;
+    int columnCount_;
+    std::span<const SortCommand> sortCommands_;
+    bool columnsPending_ = true;
+    bool widthsSaved_ = false;
 };
 
 } // namespace tessary

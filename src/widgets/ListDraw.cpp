@@ -125,6 +125,65 @@ void drawPlainRow(QPainter& painter, const QTreeView& view, const QRect& row,
     }
 }
 
+void drawModelRow(QPainter& painter, const QTreeView& view, const QRect& row,
+                  const QModelIndex& index, const RowState& state, bool showSelection) {
+    const QPalette& colours = view.palette();
+    const QColor windowText = colours.color(QPalette::Active, QPalette::Text);
+    const QColor highlight = colours.color(QPalette::Active, QPalette::Highlight);
+    const QModelIndex first = index.siblingAtColumn(0);
+    const QVariant rowColour = first.data(kRowBackgroundRole);
+    painter.fillRect(row, rowColour.isValid() ? rowColour.value<QColor>()
+                                              : colours.color(QPalette::Active, QPalette::Base));
+    const bool showAsSelected = showSelection && state.selected;
+
+    const QHeaderView* columns = view.header();
+    const int columnCount = index.model()->columnCount(index.parent());
+    int x = row.left();
+    for (int column = 0; column < columnCount; ++column) {
+        const int width = columns->sectionSize(column);
+        const QRect cell(x, row.top(), width, row.height());
+        x += width;
+        const QModelIndex cellIndex = index.siblingAtColumn(column);
+
+        QColor text = windowText;
+        if (column == 0 && showAsSelected) {
+            if (state.focused && state.current) {
+                painter.fillRect(cell, highlight);
+                text = colours.color(QPalette::Active, QPalette::HighlightedText);
+            } else {
+                painter.fillRect(cell, colours.color(QPalette::Active, QPalette::Button));
+            }
+        } else {
+            if (const QVariant background = cellIndex.data(Qt::BackgroundRole);
+                background.isValid()) {
+                painter.fillRect(cell, background.value<QColor>());
+            }
+            if (const QVariant foreground = cellIndex.data(Qt::ForegroundRole);
+                foreground.isValid()) {
+                text = foreground.value<QColor>();
+            }
+        }
+
+        QRect textRect = cell;
+        if (column == 0) {
+            textRect.setLeft(textRect.left() + kImageIndent);
+        }
+        painter.setPen(text);
+        drawCellText(painter, textRect, cellIndex.data().toString(), cellAlignment(cellIndex));
+
+        if (column == 0 && width >= kImageIndent) {
+            if (const QVariant image = first.data(kImageRole); image.isValid()) {
+                drawImage(painter, row.topLeft() + QPoint(1, 1), image.toInt(),
+                          showAsSelected && state.current && state.focused, highlight);
+            }
+        }
+    }
+
+    if (state.focused && state.current) {
+        drawFrame(painter, row, windowText);
+    }
+}
+
 void drawImage(QPainter& painter, QPoint topLeft, int iconIndex, bool blend,
                const QColor& blendColor) {
     const QPixmap& pixmap = images::image(iconIndex);

@@ -18,15 +18,22 @@ class QTreeView;
 
 namespace tessary {
 
+// How a list draws its rows.
+enum class DrawMode {
+    None,    // nothing is drawn
+    Records, // the main window's record lists: cell colours and the image from the model,
+             // the selection shown on the first column only
+    Detail,  // the detail list of a dialog: as Records, but the selection is not shown
+    Plain,   // plain rows: the selection shown over the whole row, no colours or images
+};
+
 // Data roles the list models offer beside the display text and alignment. The drawing reads
-// only these, never the records themselves.
+// these and Qt::BackgroundRole (a cell's colour, QColor) and Qt::ForegroundRole (a cell's text
+// colour, QColor), never the records themselves, and knows nothing of a list's columns.
 enum ListRole : int {
     kRecordRole = Qt::UserRole + 1, // the record a row shows (a typed pointer)
-    kIconIndexRole,                 // int: the row's image in the image strip
-    kMaterialColorRole,             // uint: the material's swatch colour, 0x00BBGGRR
-    kRemainingRole,                 // int: order-status rows, deeds still missing
-    kFilledRole,                    // int: order-status rows, slots that hold a deed
-    kSlotCountRole,                 // int: order-status slot columns, the slot's counter
+    kImageRole,                     // int, first column: the row's image in the image strip
+    kRowBackgroundRole,             // QColor, first column: the colour of the whole row
     kItemDataRole,                  // uint: the owner-drawn list's packed item data
 };
 
@@ -77,6 +84,15 @@ QRect rowRect(const QTreeView& view, const QRect& rowArea);
 // rectangle when the row is current and the list focused.
 void drawPlainRow(QPainter& painter, const QTreeView& view, const QRect& row,
                   const QModelIndex& index, const RowState& state);
+
+// Rows drawn from the model's roles (DrawMode Records, and Detail without `showSelection`): the
+// row in its row colour (else the window colour); each cell in its colour, the first one in the
+// selection colours when selected and `showSelection`; every text, in its cell's text colour,
+// the first after the image indent; the image at the row's left when the first column is wide
+// enough for it (blended with the highlight while selected, current and focused); the focus
+// frame when the row is current and the list focused.
+void drawModelRow(QPainter& painter, const QTreeView& view, const QRect& row,
+                  const QModelIndex& index, const RowState& state, bool showSelection);
 
 // Image `iconIndex` at `topLeft`, optionally blended half and half with `blendColor`.
 void drawImage(QPainter& painter, QPoint topLeft, int iconIndex, bool blend,

@@ -1,11 +1,10 @@
 #include "widgets/OwnerDrawListCtrl.h"
 
 #include "framework/WaitCursor.h"
-#include "widgets/ListDraw.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QHeaderView>
-#include <QPainter>
 
 #include <algorithm>
 #include <vector>
@@ -102,6 +101,13 @@ public:
             return static_cast<int>(columns_[static_cast<std::size_t>(index.column())].alignment);
         case kItemDataRole:
             return static_cast<uint>(row.itemData);
+        case kRowBackgroundRole:
+            // Detail rows: bits 0-7 mark the row.
+            return (row.itemData & 0xFFu) != 0 ? QVariant(QColor(255, 128, 128)) : QVariant();
+        case kImageRole:
+            // Detail rows: bits 8-15 choose the image.
+            return index.column() == 0 ? QVariant(static_cast<int>((row.itemData >> 8) & 0xFFu))
+                                       : QVariant();
         default:
             return {};
         }
@@ -126,33 +132,11 @@ private:
 };
 
 COwnerDrawListCtrl::COwnerDrawListCtrl(QWidget* parent)
-    : RowPaintedTreeView(parent), model_(new COwnerDrawListModel(this)) {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setExpandsOnDoubleClick(false);
-    setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSortingEnabled(false);
-    setAllColumnsShowFocus(true);
-    setItemDelegate(new listdraw::CFixedRowDelegate(this));
+    : COwnerDrawnView(parent), model_(new COwnerDrawListModel(this)) {
     setModel(model_);
-
-    QHeaderView* columns = header();
-    columns->setSectionsMovable(false);
-    columns->setStretchLastSection(false);
-    columns->setSortIndicatorShown(false);
-    columns->setMinimumSectionSize(0);
-    columns->setSectionResizeMode(QHeaderView::Interactive);
 }
 
 COwnerDrawListCtrl::~COwnerDrawListCtrl() = default;
-
-void COwnerDrawListCtrl::setDrawMode(int mode) {
-    drawMode_ = mode;
-    viewport()->update();
-}
 
 void COwnerDrawListCtrl::resetColumns() {
     fw::CWaitCursor wait;
@@ -220,55 +204,6 @@ int COwnerDrawListCtrl::currentRow() const {
 void COwnerDrawListCtrl::setCurrentRow(int row) {
     if (model_->hasRow(row)) {
         setCurrentIndex(model_->index(row, 0));
-    }
-}
-
-void COwnerDrawListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) const {
-    if (drawMode_ != kDrawDetail && drawMode_ != kDrawPlain) {
-        return;
-    }
-    painter->save();
-    painter->setFont(font());
-    const QRect row = listdraw::rowRect(*this, option.rect);
-    const listdraw::RowState state = listdraw::rowState(*this, index);
-    if (drawMode_ == kDrawPlain) {
-        listdraw::drawPlainRow(*painter, *this, row, index, state);
-    } else {
-        drawDetailRow(*painter, row, index, state.current && state.focused);
-    }
-    painter->restore();
-}
-
-void COwnerDrawListCtrl::drawDetailRow(QPainter& painter, const QRect& row,
-                                       const QModelIndex& index, bool focusFrame) const {
-    const QPalette& colours = palette();
-    const QColor windowText = colours.color(QPalette::Active, QPalette::Text);
-    const std::uint32_t data = index.data(kItemDataRole).toUInt();
-    painter.fillRect(row, (data & 0xFFu) != 0 ? QColor(255, 128, 128)
-                                              : colours.color(QPalette::Active, QPalette::Base));
-    painter.setPen(windowText);
-
-    const QHeaderView* columns = header();
-    const int columnCount = model_->columnCount();
-    int x = row.left();
-    for (int column = 0; column < columnCount; ++column) {
-        const int width = columns->sectionSize(column);
-        QRect textRect(x, row.top(), width, row.height());
-        x += width;
-        if (column == 0) {
-            textRect.setLeft(textRect.left() + listdraw::kImageIndent);
-        }
-        const QModelIndex cell = index.siblingAtColumn(column);
-        listdraw::drawCellText(painter, textRect, cell.data().toString(),
-                               Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt()));
-        if (column == 0 && width > 17) {
-            listdraw::drawImage(painter, row.topLeft() + QPoint(1, 1),
-                                static_cast<int>((data >> 8) & 0xFFu), false, QColor());
-        }
-    }
-    if (focusFrame) {
-        listdraw::drawFrame(painter, row, windowText);
     }
 }
 

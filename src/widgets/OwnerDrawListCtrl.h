@@ -1,12 +1,12 @@
 // The list placed in dialogs (the order-status detail, the name customisation): rows of texts
 // with a 32-bit item data each, drawn by the list itself in one of two modes.
-//   mode 1 (detail rows): bits 0-7 of the item data non-zero paint the whole row light red, bits
+//   DrawMode::Detail: bits 0-7 of the item data non-zero paint the whole row light red, bits
 //          8-15 choose the image drawn at the left of column 0; the selection is not shown.
-//   mode 2 (plain rows): the selected row in the highlight colour.
-// Any other mode draws nothing.
+//   DrawMode::Plain: the selected row in the highlight colour.
+// DrawMode::None (the mode after construction) draws nothing.
 #pragma once
 
-#include "widgets/RowPaintedTreeView.h"
+#include "widgets/OwnerDrawnView.h"
 
 #include <QStringList>
 
@@ -17,16 +17,11 @@ namespace tessary {
 
 class COwnerDrawListModel;
 
-class COwnerDrawListCtrl : public RowPaintedTreeView {
+class COwnerDrawListCtrl : public COwnerDrawnView {
     Q_OBJECT
 public:
-    enum DrawMode : int { kDrawNone = 0, kDrawDetail = 1, kDrawPlain = 2 };
-
     explicit COwnerDrawListCtrl(QWidget* parent = nullptr);
     ~COwnerDrawListCtrl() override;
-
-    int drawMode() const { return drawMode_; }
-    void setDrawMode(int mode);
 
     // Deletes every row and every column.
     void resetColumns();
@@ -57,16 +52,8 @@ public:
                (static_cast<std::uint32_t>(userBits) << 16);
     }
 
-protected:
-    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
-                 const QModelIndex& index) const override;
-
 private:
-    void drawDetailRow(QPainter& painter, const QRect& row, const QModelIndex& index,
-                       bool current) const;
-
     COwnerDrawListModel* model_;
-    int drawMode_ = kDrawNone;
 };
 
 } // namespace tessary

@@ -61,7 +61,7 @@ struct ShownDetail {
     QStringList columns;
     std::vector<int> columnWidths;
     bool headerClickable = true;
-    int drawMode = 0;
+    DrawMode drawMode = DrawMode::None;
     std::vector<QStringList> lines;
     std::vector<std::uint32_t> itemData;
 };
@@ -297,7 +297,7 @@ TEST_F(DetailAndText, DetailOfALargeDeedListsItsCombinedSlots) {
     EXPECT_EQ(d.columns, (QStringList{QStringLiteral("種類"), QStringLiteral("材料")}));
     EXPECT_EQ(d.columnWidths, (std::vector<int>{143, 116}));
     EXPECT_FALSE(d.headerClickable);
-    EXPECT_EQ(d.drawMode, COwnerDrawListCtrl::kDrawDetail);
+    EXPECT_EQ(d.drawMode, DrawMode::Detail);
 
     ASSERT_EQ(d.lines.size(), 3u);
     EXPECT_EQ(d.lines[0],

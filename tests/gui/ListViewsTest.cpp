@@ -11,6 +11,7 @@
 #include "views/TessaryListView.h"
 #include "widgets/ColumnWidths.h"
 #include "widgets/OwnerDrawListCtrl.h"
+#include "widgets/OwnerDrawnView.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -18,6 +19,7 @@
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -693,7 +695,7 @@ TEST(OwnerDrawList, RowsKeepTextsAndItemDataAndColumnsReset) {
 
 TEST(OwnerDrawList, DetailRowsPaintHighlightWholeRowAndNoSelection) {
     COwnerDrawListCtrl list;
-    list.setDrawMode(COwnerDrawListCtrl::kDrawDetail);
+    list.setDrawMode(DrawMode::Detail);
     list.addColumn(QStringLiteral("種類"), 150);
     list.addColumn(QStringLiteral("数"), 50, Qt::AlignRight);
     list.addRow({QStringLiteral(" a"), QStringLiteral(" 1 ")},
@@ -713,14 +715,68 @@ TEST(OwnerDrawList, DetailRowsPaintHighlightWholeRowAndNoSelection) {
     EXPECT_EQ(cellCorner(image, cellRect(list, 1, 0)), base);
 
     // Plain rows show the selection over the whole row; without drawing mode nothing is drawn.
-    list.setDrawMode(COwnerDrawListCtrl::kDrawPlain);
+    list.setDrawMode(DrawMode::Plain);
     image = paintList(list);
     EXPECT_EQ(image.pixelColor(right, cellRect(list, 1, 0).top() + 2),
               paletteColor(list, QPalette::Button));
     EXPECT_EQ(image.pixelColor(right, cellRect(list, 0, 0).top() + 2), base);
-    list.setDrawMode(COwnerDrawListCtrl::kDrawNone);
+    list.setDrawMode(DrawMode::None);
     image = paintList(list);
     EXPECT_EQ(darkestLevel(image, cellRect(list, 0, 0)), base.red());
+}
+
+// Any list whose model gives colours and an image through its roles is drawn with them, whatever
+// its columns: the drawing knows no column of its own.
+TEST(OwnerDrawnRows, CellColoursAndTheImageComeFromTheModel) {
+    QStandardItemModel model(2, 4);
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            model.setData(model.index(row, column), QStringLiteral(" x "));
+        }
+    }
+    model.setData(model.index(0, 3), QColor(10, 200, 30), Qt::BackgroundRole);
+    model.setData(model.index(1, 2), QColor(250, 0, 250), Qt::ForegroundRole);
+    model.setData(model.index(1, 2), QStringLiteral("MMMM"));
+    model.setData(model.index(0, 0), 7, kImageRole);
+    model.setData(model.index(1, 0), QColor(1, 2, 3), kRowBackgroundRole);
+
+    COwnerDrawnView view;
+    view.setModel(&model);
+    view.setDrawMode(DrawMode::Records);
+    for (int column = 0; column < 4; ++column) {
+        view.header()->resizeSection(column, 60);
+    }
+    const QImage image = paintList(view);
+    const QColor base = paletteColor(view, QPalette::Base);
+    EXPECT_EQ(cellCorner(image, cellRect(view, 0, 3)), QColor(10, 200, 30));
+    EXPECT_EQ(cellCorner(image, cellRect(view, 0, 2)), base);
+    // The row colour fills the whole row; cells without a colour of their own show it.
+    EXPECT_EQ(cellCorner(image, cellRect(view, 1, 3)), QColor(1, 2, 3));
+    // The text of the coloured cell is drawn in its colour.
+    const QRect textCell = cellRect(view, 1, 2);
+    bool magenta = false;
+    for (int y = textCell.top(); y <= textCell.bottom(); ++y) {
+        for (int x = textCell.left(); x <= textCell.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            magenta = magenta || (c.red() > 200 && c.green() < 60 && c.blue() > 200);
+        }
+    }
+    EXPECT_TRUE(magenta);
+    // Only the row whose model gives an image shows one.
+    const auto imageAt = [&](int row) {
+        const QRect cell = cellRect(view, row, 0);
+        const QColor background = cellCorner(image, cell);
+        for (int y = 1; y <= 16; ++y) {
+            for (int x = 1; x <= 16; ++x) {
+                if (image.pixelColor(cell.left() + x, cell.top() + y) != background) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(imageAt(0));
+    EXPECT_FALSE(imageAt(1));
 }
 
 } // namespace

@@ -219,7 +219,7 @@ TEST_F(Naming, RefusedNamesKeepTheDialogOpenAndTheNameUnchanged) {
         EXPECT_EQ(d.nameList()->model()->headerData(2, Qt::Horizontal).toString(),
                   QStringLiteral("カテゴリ"));
         EXPECT_EQ(d.nameList()->header()->sectionSize(0), 134);
-        EXPECT_EQ(d.nameList()->drawMode(), COwnerDrawListCtrl::kDrawPlain);
+        EXPECT_EQ(d.nameList()->drawMode(), DrawMode::Plain);
         EXPECT_FALSE(d.editButton()->isEnabled()); // nothing selected
         EXPECT_TRUE(d.editButton()->isDefault());
 

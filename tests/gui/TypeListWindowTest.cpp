@@ -92,7 +92,7 @@ TEST_F(TypeListWindow, ListsEveryTypeSortedInOneWindowWithoutAMenu) {
     ASSERT_EQ(view->rowCount(), 123);
     EXPECT_EQ(view->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("種類"));
     EXPECT_EQ(view->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("グループ"));
-    EXPECT_EQ(view->drawMode(), CTessaryListView::kDrawPlain);
+    EXPECT_EQ(view->drawMode(), DrawMode::Plain);
     const QStringList types = column(view, 0);
     EXPECT_EQ(types.first(), QStringLiteral(" Chainmail 大口"));
     EXPECT_EQ(view->text(0, 2), QStringLiteral(" 鍛冶（防具）"));
