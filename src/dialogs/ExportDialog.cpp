@@ -247,6 +247,7 @@ void CExportDialog::updateControls() {
 }
 
 void CExportDialog::chooseSample() {
+    fw::CWaitCursor wait;
     const bool missing = missingBox_->isChecked();
     sample_ = chooseExportSample(*source_.rows, missing_, missing, source_.sortDescending);
     // 結合数, 備考 and 登録番号 are not written for the missing deeds.
@@ -257,6 +258,7 @@ void CExportDialog::chooseSample() {
 }
 
 void CExportDialog::refreshSample() {
+    fw::CWaitCursor wait;
     QString first;
     QString second;
     ExportOptions options = collectOptions();

@@ -199,36 +199,6 @@ TEST_F(TextExport, FileHoldsEveryRowInListOrderWithCrLf) {
     EXPECT_EQ(buildExportText(builder, missing, true), "1. katana\r\n2. cutlass\r\n");
 }
 
-TEST_F(TextExport, SampleDeedsFollowTheSourceAndTheDirection) {
-    const Deed a = makeDeed(1, 3, 2, 1, 1, 1);
-    const Deed b = makeDeed(1, 3, 3, 1, 1, 1);
-    const std::vector<const Deed*> rows = {&b, &a};
-    MissingDeeds missing;
-    missing.deeds = {makeDeed(1, 3, 4, 1, 1, 1), makeDeed(1, 3, 5, 1, 1, 1),
-                     makeDeed(1, 3, 6, 1, 1, 1)};
-
-    ExportSample s = chooseExportSample(rows, missing, false, true);
-    EXPECT_EQ(s.first, &b);
-    EXPECT_EQ(s.second, &a);
-    s = chooseExportSample(rows, missing, true, false);
-    EXPECT_EQ(s.first, &missing.deeds[0]);
-    EXPECT_EQ(s.second, &missing.deeds[1]);
-    s = chooseExportSample(rows, missing, true, true);
-    EXPECT_EQ(s.first, &missing.deeds[2]);
-    EXPECT_EQ(s.second, &missing.deeds[1]);
-
-    const std::vector<const Deed*> one = {&a};
-    s = chooseExportSample(one, missing, false, false);
-    EXPECT_EQ(s.first, &a);
-    EXPECT_EQ(s.second, nullptr);
-    missing.deeds.resize(1);
-    s = chooseExportSample(rows, missing, true, true);
-    EXPECT_EQ(s.first, &missing.deeds[0]);
-    EXPECT_EQ(s.second, nullptr);
-    s = chooseExportSample({}, MissingDeeds{}, false, false);
-    EXPECT_EQ(s.first, nullptr);
-}
-
 TEST_F(TextExport, FileBytesInBothEncodings) {
     // 標準 quality, a comment of CP932 text, one that ends with a lone lead byte, and one
     // with a byte CP932 does not use.

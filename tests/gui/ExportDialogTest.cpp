@@ -24,9 +24,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
-#include <sys/stat.h>
 
 namespace tessary {
 namespace {
@@ -374,31 +372,23 @@ TEST_F(ExportDialogTest, RunRefusesWhatItCannotWriteAndStaysOpen) {
     auto d = open();
     CExportItemList& list = *d->itemList();
 
-    // An empty file name.
-    d->runButton()->click();
+    // An empty file name; Enter in the item list presses 実行.
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Return);
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, QStringLiteral("ファイル名を指定してください。"));
     EXPECT_EQ(prompt.shown[0].icon, fw::MsgIcon::Exclamation);
     EXPECT_TRUE(d->isVisible());
 
-    // A folder, and a path in a missing folder: the name selected, nothing written.
-    for (const std::string& bad : {dir.path(), dir.file("gone/out.txt")}) {
-        d->fileNameEdit()->setText(QString::fromStdString(bad));
-        d->runButton()->click();
-        EXPECT_EQ(prompt.shown.back().text,
-                  QStringLiteral("出力先のファイルを開くことができませんでした。"));
-        EXPECT_EQ(d->fileNameEdit()->selectedText(), QString::fromStdString(bad));
-        EXPECT_EQ(d->focusWidget(), d->fileNameEdit());
-        EXPECT_TRUE(d->isVisible());
-    }
-    // A read-only file keeps its content.
-    dir.write("locked.txt", "keep");
-    chmod(dir.file("locked.txt").c_str(), 0444);
-    d->fileNameEdit()->setText(QString::fromStdString(dir.file("locked.txt")));
+    // A folder: the name selected, nothing written (the other places that cannot be written are
+    // the core's tests).
+    d->fileNameEdit()->setText(QString::fromStdString(dir.path()));
     d->runButton()->click();
     EXPECT_EQ(prompt.shown.back().text,
               QStringLiteral("出力先のファイルを開くことができませんでした。"));
-    EXPECT_EQ(dir.read("locked.txt"), "keep");
+    EXPECT_EQ(d->fileNameEdit()->selectedText(), QString::fromStdString(dir.path()));
+    EXPECT_EQ(d->focusWidget(), d->fileNameEdit());
+    EXPECT_TRUE(d->isVisible());
 
     // A delimiter or a file name CP932 cannot hold.
     d->fileNameEdit()->setText(QString::fromStdString(dir.file("out.txt")));
@@ -421,7 +411,7 @@ TEST_F(ExportDialogTest, RunRefusesWhatItCannotWriteAndStaysOpen) {
     EXPECT_EQ(prompt.shown.back().text, QStringLiteral("出力項目がひとつも選択されていません。"));
     EXPECT_EQ(d->focusWidget(), &list);
     EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(dir.names(), std::set<std::string>{"locked.txt"});
+    EXPECT_TRUE(dir.names().empty());
 }
 
 TEST_F(ExportDialogTest, RunWritesTheShownDeedsInListOrderInEitherEncoding) {
