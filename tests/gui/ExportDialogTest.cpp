@@ -24,7 +24,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
 #include <set>
+#include <sys/resource.h>
 
 namespace tessary {
 namespace {
@@ -442,6 +445,34 @@ TEST_F(ExportDialogTest, RunWritesTheShownDeedsInListOrderInEitherEncoding) {
               " / 120 / \xe3\x81\x82\r\n"
               "2. leather gorget / normal leather / exceptional / 10 / \r\n");
     EXPECT_EQ(dir.names(), std::set<std::string>{"deeds.txt"});
+}
+
+TEST_F(ExportDialogTest, AWriteThatFailsKeepsTheEarlierFileAndTheDialogOpen) {
+    show({makeDeed(1, 3, 7, 1, 2, 3), makeDeed(1, 3, 2, 1, 1, 1), makeDeed(1, 3, 3, 1, 1, 1)});
+    dir.write("out.txt", "the earlier export");
+    auto d = open();
+    d->fileNameEdit()->setText(QString::fromStdString(dir.file("out.txt")));
+
+    // Files may grow to 64 bytes only: the three lines do not fit.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    d->runButton()->click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    const QString text = prompt.shown[0].text;
+    EXPECT_TRUE(text.startsWith(QString::fromStdString(dir.file("out.txt")) +
+                                QStringLiteral(" を保存できません。\n")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << text.toStdString();
+    EXPECT_EQ(dir.read("out.txt"), "the earlier export");
+    EXPECT_EQ(dir.names(), std::set<std::string>{"out.txt"});
+    EXPECT_TRUE(d->isVisible());
 }
 
 TEST_F(ExportDialogTest, RunWritesTheMissingDeedsInReverseWhenTheListIsDescending) {
