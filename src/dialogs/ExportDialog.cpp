@@ -9,6 +9,7 @@
 #include "resources/ExportTexts.h"
 #include "resources/Fonts.h"
 #include "resources/Messages.h"
+#include "widgets/ListDraw.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -24,7 +25,7 @@
 namespace tessary {
 namespace {
 
-constexpr int kRowHeight = 18;
+using listdraw::kRowHeight;
 constexpr int kFileNameLimit = 260;
 constexpr int kDelimiterLimit = 20;
 constexpr int kListWidth = 120;

@@ -1,16 +1,16 @@
 #include "dialogs/ExportItemList.h"
 
 #include "resources/Images.h"
+#include "widgets/ListDraw.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace tessary {
 namespace {
 
-constexpr int kRowHeight = 18;
+using listdraw::kRowHeight;
 constexpr int kCodeRole = Qt::UserRole;
 constexpr int kCheckRole = Qt::UserRole + 1;
 // The text of the rows that the options leave out.
@@ -20,13 +20,10 @@ const QColor kGreyText(192, 192, 192);
 // others; the check-box cell of the row's state 1 pixel in from the left, centred in the row;
 // the label after it on one line, vertically centred; a focus frame round the selected row while
 // the list has the keyboard focus.
-class ExportItemDelegate : public QStyledItemDelegate {
+class ExportItemDelegate : public listdraw::CFixedRowDelegate {
 public:
-    explicit ExportItemDelegate(CExportItemList* list) : QStyledItemDelegate(list), list_(list) {}
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
-    }
+    explicit ExportItemDelegate(CExportItemList* list)
+        : listdraw::CFixedRowDelegate(list), list_(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
