@@ -15,6 +15,7 @@
 #include "views/DeedView.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,6 +128,11 @@ TEST_F(ExportDialogTest, OpensWithEveryControlInItsStartingState) {
                                          QStringLiteral(" 備考"), QStringLiteral(" 登録番号")}));
     EXPECT_EQ(codes(list), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(checks(list), (std::vector<int>{1, 0, 0, 1, 1, 1, 1, 0, 0, 0}));
+    // The check boxes come from a strip of three 11-pixel cells: unchecked, checked, indeterminate.
+    EXPECT_EQ(list.checkBoxStrip().size(), QSize(33, 11));
+    const QImage strip = list.checkBoxStrip().toImage();
+    EXPECT_NE(strip.copy(0, 0, 11, 11), strip.copy(11, 0, 11, 11));
+    EXPECT_NE(strip.copy(11, 0, 11, 11), strip.copy(22, 0, 11, 11));
     EXPECT_EQ(list.selectedRow(), 0);
     EXPECT_FALSE(d->upButton()->isEnabled());
     EXPECT_FALSE(d->downButton()->isEnabled());
