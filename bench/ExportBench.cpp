@@ -167,4 +167,21 @@ void BM_ExportShownDeeds(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportShownDeeds)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The lines alone, without the file: what the export costs before the disk has its say.
+void BM_ExportShownDeedLines(benchmark::State& state) {
+    const Catalogue& catalogue = builtinCatalogue();
+    const std::vector<const Deed*>& rows = shownRows();
+    ExportOptions options;
+    for (const ExportItemRow& row : kDefaultExportItems) {
+        if (row.checked) {
+            options.items.push_back(row.item);
+        }
+    }
+    for (auto _ : state) {
+        const ExportLineBuilder builder(catalogue, options);
+        benchmark::DoNotOptimize(buildExportText(builder, rows));
+    }
+}
+BENCHMARK(BM_ExportShownDeedLines)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 } // namespace
