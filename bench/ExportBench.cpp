@@ -134,13 +134,28 @@ void BM_MissingDeedsAtTheBound(benchmark::State& state) {
 }
 BENCHMARK(BM_MissingDeedsAtTheBound)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-std::string exportPath() {
-    static const std::string path = [] {
+// A folder of its own for the exported file, removed with the file when the benchmark is done.
+class ExportFolder {
+public:
+    ExportFolder() {
         char pattern[] = "/tmp/tessary-export-bench-XXXXXX";
-        return std::string(::mkdtemp(pattern)) + "/export.txt";
-    }();
-    return path;
-}
+        if (::mkdtemp(pattern) != nullptr) {
+            folder_ = pattern;
+        }
+    }
+    ~ExportFolder() {
+        if (!folder_.empty()) {
+            ::unlink(path().c_str());
+            ::rmdir(folder_.c_str());
+        }
+    }
+    ExportFolder(const ExportFolder&) = delete;
+    ExportFolder& operator=(const ExportFolder&) = delete;
+    std::string path() const { return folder_ + "/export.txt"; }
+
+private:
+    std::string folder_;
+};
 
 // 実行 on the shown deeds with the default items: every line built, then the file replaced.
 void BM_ExportShownDeeds(benchmark::State& state) {
@@ -153,11 +168,12 @@ void BM_ExportShownDeeds(benchmark::State& state) {
         }
     }
     options.encoding = state.range(0) != 0 ? ExportEncoding::Utf8 : ExportEncoding::Cp932;
+    const ExportFolder folder;
     std::size_t bytes = 0;
     for (auto _ : state) {
         const ExportLineBuilder builder(catalogue, options);
         const std::string text = buildExportText(builder, rows);
-        if (writeExportFile(exportPath(), text).status != ExportWriteStatus::Written) {
+        if (writeExportFile(folder.path(), text).status != ExportWriteStatus::Written) {
             state.SkipWithError("export failed");
         }
         bytes = text.size();
