@@ -3,9 +3,10 @@
 #include "framework/Prompt.h"
 #include "framework/Text.h"
 #include "platform/ProfileFile.h"
-#include "resources/DownloadSettings.h"
 #include "resources/DownloadTexts.h"
 #include "resources/Fonts.h"
+#include "resources/Messages.h"
+#include "resources/SettingsKeys.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -26,15 +27,14 @@ CDownloadDialog::CDownloadDialog(QWidget* parent, ProfileFile& settings, fw::CPr
     : QDialog(parent), settings_(settings), prompt_(prompt) {
     setFont(res::dialogFont());
     setWindowTitle(msg::downloadTitle());
-    address_ = fw::fromCp932(settings_.readString(key::kSettingsSection, key::kPreviousDownloadUrl,
-                                                  key::kDefaultDownloadUrl));
+    address_ = fw::fromCp932(settings::read(settings_, settings::kPreviousDownLoadURL));
 
     auto* label = new QLabel(msg::downloadUrlLabel(), this);
     urlEdit_ = new QLineEdit(this);
     urlEdit_->setMinimumWidth(kEditWidth);
     saveBox_ = new QCheckBox(msg::downloadSaveUrl(), this);
     runButton_ = new QPushButton(msg::downloadRun(), this);
-    cancelButton_ = new QPushButton(msg::downloadCancel(), this);
+    cancelButton_ = new QPushButton(msg::cancel(), this);
     runButton_->setDefault(true);
     runButton_->setAutoDefault(true);
     cancelButton_->setAutoDefault(false);
@@ -80,8 +80,7 @@ void CDownloadDialog::accept() {
     }
     address_ = typed;
     if (saveBox_->isChecked()) {
-        settings_.writeString(key::kSettingsSection, key::kPreviousDownloadUrl,
-                              fw::toCp932(address_));
+        settings::write(settings_, settings::kPreviousDownLoadURL, fw::toCp932(address_));
     }
     QDialog::accept();
 }

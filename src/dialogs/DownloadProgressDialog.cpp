@@ -3,6 +3,7 @@
 #include "framework/WaitCursor.h"
 #include "resources/DownloadTexts.h"
 #include "resources/Fonts.h"
+#include "resources/Messages.h"
 
 #include <QEventLoop>
 #include <QLabel>
@@ -35,7 +36,7 @@ CDownloadProgressDialog::CDownloadProgressDialog(QWidget* parent) : QDialog(pare
     bar_ = new QProgressBar(this);
     bar_->setTextVisible(false);
     bar_->setMinimumWidth(280);
-    cancelButton_ = new QPushButton(msg::downloadCancel(), this);
+    cancelButton_ = new QPushButton(msg::cancel(), this);
     cancelButton_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -17,9 +17,6 @@ inline QString downloadSaveUrl() {
 inline QString downloadRun() {
     return QStringLiteral("実行");
 }
-inline QString downloadCancel() {
-    return QStringLiteral("取消");
-}
 
 inline QString downloadNoUrl() {
     return QStringLiteral("URLを指定してください。");
