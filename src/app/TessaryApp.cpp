@@ -1,6 +1,7 @@
 #include "app/TessaryApp.h"
 
 #include "app/MainFrame.h"
+#include "dialogs/DownloadCommand.h"
 #include "dialogs/NameCustomizeDialog.h"
 #include "document/TessaryDoc.h"
 #include "framework/Prompt.h"
@@ -53,6 +54,7 @@ bool CTessaryApp::start() {
 
     frame_ = std::make_unique<CMainFrame>(*this, *doc_);
     doc_->initialUpdateFrame = [this] { frame_->initialUpdateViews(); };
+    doc_->runDownload = [this] { CDownloadCommand(*doc_, frame_.get()).run(); };
     frame_->initialUpdateViews();
     frame_->restorePlacement(settings::read(*settings_, settings::kMainWindowPos));
     return true;

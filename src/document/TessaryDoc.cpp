@@ -152,8 +152,27 @@ LoadEffect CTessaryDoc::appendFile(const QString& path) {
     return result.effect;
 }
 
+bool CTessaryDoc::takeDownloadedFile(std::string_view body) {
+    // The new-document step, as New takes it.
+    if (!saveModified()) {
+        return false;
+    }
+    onNewDocument();
+    if (initialUpdateFrame) {
+        initialUpdateFrame();
+    }
+    {
+        fw::CWaitCursor wait;
+        data_.readDocument(body);
+    }
+    data_.markAppended();
+    updateAllViews(nullptr, kHintDownloaded);
+    return true;
+}
+
 bool CTessaryDoc::onUpdateCommand(fw::CCmdUI& ui) {
     switch (ui.id()) {
+    case cmd::Download:
     case cmd::AppendLoad:
     case cmd::FileSaveAs:
         return true;
@@ -169,6 +188,11 @@ bool CTessaryDoc::onCommand(int id) {
     switch (id) {
     case cmd::AppendLoad:
         appendLoad();
+        return true;
+    case cmd::Download:
+        if (runDownload) {
+            runDownload();
+        }
         return true;
     case cmd::FileSave:
         doFileSave();

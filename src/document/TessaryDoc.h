@@ -5,6 +5,9 @@
 #include "content/DeedDocument.h"
 #include "framework/Document.h"
 
+#include <functional>
+#include <string_view>
+
 namespace tessary {
 
 class ProfileFile;
@@ -58,8 +61,19 @@ public:
     // this run.
     void applyNames(const Catalogue& working);
 
+    // Makes a downloaded deed file the document. `body` must hold a whole deed file (checked
+    // before, so a bad download never costs the open document anything). First the new-document
+    // step: the save question, or the silent save of the working folder's file; false when that
+    // kept the document (the user cancelled or the save failed), which is then untouched.
+    // Otherwise the document becomes untitled and holds exactly the file's deeds with their own
+    // registration numbers, modified, and every view is told (hint 6).
+    bool takeDownloadedFile(std::string_view body);
+
     // Renews the views of the main window (set by the application).
     std::function<void()> initialUpdateFrame;
+    // Runs the download command with its dialogs (set by the application, since the dialogs
+    // live above the document).
+    std::function<void()> runDownload;
 
     // The deed file filter of the open and save dialogs.
     static QString deedFileFilter();
