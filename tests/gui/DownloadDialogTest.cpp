@@ -96,25 +96,10 @@ TEST_F(DownloadDialogTest, EveryOpeningShowsTheAddressSelectedAndTheBoxChecked) 
     EXPECT_EQ(stored(), "<none>"); // cancelling stores nothing
 }
 
-TEST_F(DownloadDialogTest, RunStoresTheAddressAsTypedOnlyWhenChecked) {
+TEST_F(DownloadDialogTest, RunStoresTheAddressExactlyAsTyped) {
     settings.writeString("Settings", "PreviousDownLoadURL", "http://stored.example/a.dat");
     CDownloadDialog dialog(nullptr, settings, prompt);
     EXPECT_EQ(dialog.address(), QStringLiteral("http://stored.example/a.dat"));
-
-    // Unchecked: the address is used but the stored one stays.
-    {
-        ModalAnswer answer([](QDialog& d) {
-            d.findChild<QLineEdit*>()->setText(QStringLiteral("http://other.example/b.dat"));
-            d.findChild<QCheckBox*>()->setChecked(false);
-            press(d, kRun);
-        });
-        EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    }
-    EXPECT_EQ(dialog.address(), QStringLiteral("http://other.example/b.dat"));
-    EXPECT_EQ(stored(), "http://stored.example/a.dat");
-    // A new dialog object proposes the stored address again.
-    EXPECT_EQ(CDownloadDialog(nullptr, settings, prompt).address(),
-              QStringLiteral("http://stored.example/a.dat"));
 
     // Checked: stored exactly as typed, blanks and Japanese included, with Enter as 実行.
     const QString typed = QStringLiteral(" http://h/ディード.dat ");
@@ -205,20 +190,6 @@ TEST_F(DownloadProgressTest, TheProgressWindowShowsTheBytesAndCancelStopsTheTran
     EXPECT_EQ(shown, QStringLiteral("2,000 / 4,000 バイト受信"));
     EXPECT_TRUE(modalToAll);
     EXPECT_TRUE(fetcher.body().isEmpty());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(DownloadProgressTest, TheProgressWindowClosesByItselfWhenTheTransferEnds) {
-    server.answer("/file", 200, QByteArray(3000, 'f'));
-    server.serve("/drip", test::TestHttpServer::Kind::Drip);
-    // Shown at once, and closed by the end of the transfer, not by anybody's hand.
-    auto end = CDownloadProgressDialog::run(nullptr, fetcher,
-                                            QUrl(server.url(QStringLiteral("/file"))), 0);
-    EXPECT_EQ(end, fw::CHttpFetcher::End::Answered);
-    EXPECT_EQ(fetcher.body().size(), 3000);
-    end = CDownloadProgressDialog::run(nullptr, fetcher, QUrl(server.url(QStringLiteral("/drip"))),
-                                       0);
-    EXPECT_EQ(end, fw::CHttpFetcher::End::TooLarge);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     // Without a known total the bytes are shown alone.
