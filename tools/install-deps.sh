@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Tessary needs to build, run and test, when any is missing.
+# Installs the Debian 12 packages Tessary needs to build, run, test and package, when any is
+# missing. desktop-file-utils and appstream validate the desktop entry and the metainfo;
+# dpkg-dev and file let CPack find the package's library dependencies.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
     clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev fonts-ipafont-gothic xvfb
+    qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic xvfb
+    desktop-file-utils appstream
+    dpkg-dev file
 )
 
 missing=()

@@ -688,17 +688,19 @@ const QPixmap& image(int index) {
     return strip[static_cast<std::size_t>(index)];
 }
 
+QImage appIconImage(int size) {
+    QImage canvas(size, size, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter p(&canvas);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintAppIcon(p, size);
+    return canvas;
+}
+
 QIcon appIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        QImage canvas(size, size, QImage::Format_ARGB32_Premultiplied);
-        canvas.fill(Qt::transparent);
-        {
-            QPainter p(&canvas);
-            p.setRenderHint(QPainter::Antialiasing);
-            paintAppIcon(p, size);
-        }
-        icon.addPixmap(QPixmap::fromImage(canvas));
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
     }
     return icon;
 }

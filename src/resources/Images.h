@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace tessary::images {
@@ -21,5 +22,9 @@ const QPixmap& checkBoxStrip();
 
 // The program's icon in several sizes.
 QIcon appIcon();
+
+// The program's icon drawn on a transparent square of `size` pixels. Needs no application
+// object, so a build step can render the installed icon files from it.
+QImage appIconImage(int size);
 
 } // namespace tessary::images
