@@ -160,7 +160,39 @@ void CCategoryView::selectAgain() {
     onSelectionChanged();
 }
 
+QItemSelectionModel::SelectionFlags CCategoryView::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    const QItemSelectionModel::SelectionFlags command = QTreeWidget::selectionCommand(index, event);
+    // A click beside every node would clear the selection too.
+    const bool deselects =
+        !index.isValid() || command.testFlag(QItemSelectionModel::Deselect) ||
+        (command.testFlag(QItemSelectionModel::Toggle) && selectionModel()->isSelected(index)) ||
+        (command.testFlag(QItemSelectionModel::Clear) &&
+         !command.testFlag(QItemSelectionModel::Select));
+    return deselects ? QItemSelectionModel::NoUpdate : command;
+}
+
+void CCategoryView::keyboardSearch(const QString& search) {
+    // Every node's text begins with a space, so the space bar would jump from node to node as a
+    // search for " ". It only confirms the selection.
+    if (search.trimmed().isEmpty()) {
+        return;
+    }
+    QTreeWidget::keyboardSearch(search);
+}
+
 void CCategoryView::onSelectionChanged() {
+    if (selectedItems().isEmpty() && lastSelected_.isValid()) {
+        // Nothing may leave the tree without a node, or both lists go empty and 登録 has no
+        // category to register in: the last node is selected again, and nothing has changed.
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(lastSelected_);
+        selectionModel()->select(lastSelected_, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    const QList<QModelIndex> selected = selectionModel()->selectedIndexes();
+    lastSelected_ =
+        selected.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(selected.first());
     DeedDocument& data = doc_->data();
     data.setSelectedEntry(currentEntry());
     data.clearDeedFilter();

@@ -6,6 +6,8 @@
 
 #include "framework/View.h"
 
+#include <QItemSelectionModel>
+#include <QPersistentModelIndex>
 #include <QTreeWidget>
 
 namespace tessary {
@@ -37,6 +39,11 @@ public:
     void selectAgain();
 
 protected:
+    // A selection can move to another node but never vanish: Ctrl+click and Ctrl+Space on the
+    // selected node, which would deselect it, do nothing.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+    void keyboardSearch(const QString& search) override;
     // Dotted connecting lines and plus/minus boxes, drawn the same under every style.
     void drawBranches(QPainter* painter, const QRect& rect,
                       const QModelIndex& index) const override;
@@ -47,6 +54,8 @@ private:
 
     CTessaryDoc* doc_;
     bool treePending_ = true;
+    // The node selected last, put back should anything else take the selection away.
+    QPersistentModelIndex lastSelected_;
 };
 
 } // namespace tessary

@@ -10,6 +10,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -250,6 +251,45 @@ TEST_F(CategoryViewTest, CollapsingTheGroupOfTheSelectedCategorySelectsTheGroup)
     // Collapsing another group leaves the selection alone.
     view.collapseItem(view.topLevelItem(0));
     EXPECT_EQ(doc()->selectedEntry(), entry(2));
+}
+
+TEST_F(CategoryViewTest, TheSelectionMovesButNeverVanishes) {
+    CCategoryView& view = openTree();
+    doc()->data().setRebuildPending(false);
+    view.resize(300, 600);
+    view.show();
+    doc()->updateAllViews(nullptr, kHintReselect);
+    QTreeWidgetItem* group = view.topLevelItem(0);
+    ASSERT_TRUE(group->isSelected());
+    const int relisted = recorder->count(kHintSelectionChanged);
+    const auto click = [&](QTreeWidgetItem* item, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers,
+                          view.visualItemRect(item).center());
+    };
+
+    // Ctrl+click and Ctrl+Space on the selected node would deselect it in a plain tree.
+    click(group, Qt::ControlModifier);
+    EXPECT_TRUE(group->isSelected());
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(group->isSelected());
+    // A click on the empty space below the last node, and a selection cleared by the program.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(20, view.viewport()->height() - 5));
+    view.clearSelection();
+    EXPECT_TRUE(group->isSelected());
+    EXPECT_EQ(view.selectedItems().size(), 1);
+    EXPECT_EQ(doc()->selectedEntry(), entry(1));
+    // Nothing changed, so the lists were not listed again.
+    EXPECT_EQ(recorder->count(kHintSelectionChanged), relisted);
+
+    // The selection still moves, with a click or with Ctrl+click.
+    click(view.topLevelItem(1)->child(2), Qt::NoModifier);
+    EXPECT_EQ(doc()->selectedEntry(), entry(2, 3));
+    click(group, Qt::ControlModifier);
+    EXPECT_EQ(doc()->selectedEntry(), entry(1));
+    EXPECT_EQ(view.selectedItems().size(), 1);
+    EXPECT_EQ(recorder->count(kHintSelectionChanged), relisted + 2);
 }
 
 TEST_F(CategoryViewTest, CustomisedNamesShowAfterHintSeven) {
