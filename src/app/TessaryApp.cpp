@@ -11,6 +11,7 @@
 #include "resources/CommandIds.h"
 #include "resources/Images.h"
 #include "resources/Messages.h"
+#include "resources/QtTranslation.h"
 #include "resources/SettingsKeys.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <cstring>
 
 namespace tessary {
 
@@ -37,9 +40,25 @@ CTessaryApp::~CTessaryApp() {
 }
 
 bool CTessaryApp::start() {
-    if (!marker_.acquire()) {
+    // Qt's own texts (standard buttons, file dialogs, context menus) in Japanese like the rest.
+    if (!res::installQtTranslation()) {
+        qWarning("Qt's Japanese translation (qtbase_ja.qm) is not installed; standard buttons and "
+                 "dialogs stay in English");
+    }
+    switch (marker_.tryAcquire()) {
+    case SingleInstanceLock::Outcome::Acquired:
+        break;
+    case SingleInstanceLock::Outcome::HeldElsewhere:
         prompt_.message(nullptr, msg::alreadyRunning(), fw::MsgButtons::Ok, fw::MsgIcon::Stop,
                         fw::MsgAnswer::Ok);
+        return false;
+    case SingleInstanceLock::Outcome::Failed:
+        // Restarting the computer would not help here: say what could not be made, and why.
+        prompt_.message(
+            nullptr,
+            msg::markerNotCreated(fw::fromPath(marker_.lockPath()),
+                                  QString::fromLocal8Bit(std::strerror(marker_.error()))),
+            fw::MsgButtons::Ok, fw::MsgIcon::Stop, fw::MsgAnswer::Ok);
         return false;
     }
     settings_ = std::make_unique<ProfileFile>(folder_ + settings::kFileName);

@@ -54,26 +54,32 @@ SingleInstanceLock::~SingleInstanceLock() {
     release();
 }
 
-bool SingleInstanceLock::acquire() {
+SingleInstanceLock::Outcome SingleInstanceLock::tryAcquire() {
     if (fd_ >= 0) {
-        return true;
+        return Outcome::Acquired;
     }
     // O_NOFOLLOW: in a shared temp folder a link planted under the lock file's name must not
     // make this program create or lock a file elsewhere.
     const int fd = open(lockPath_.c_str(), O_CREAT | O_RDWR | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        return false;
+        error_ = errno;
+        return Outcome::Failed;
     }
     int result;
     do {
         result = flock(fd, LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
+        const int error = errno;
         close(fd);
-        return false;
+        if (error == EWOULDBLOCK) {
+            return Outcome::HeldElsewhere;
+        }
+        error_ = error;
+        return Outcome::Failed;
     }
     fd_ = fd;
-    return true;
+    return Outcome::Acquired;
 }
 
 void SingleInstanceLock::release() {

@@ -20,8 +20,18 @@ public:
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
+    enum class Outcome {
+        Acquired,      // this object holds the marker now
+        HeldElsewhere, // another running instance holds it
+        Failed,        // the lock file could not be made or locked: see error()
+    };
+    // Takes the marker and says why not when it could not.
+    Outcome tryAcquire();
     // Takes the marker. False when another instance holds it, or the lock file cannot be made.
-    bool acquire();
+    bool acquire() { return tryAcquire() == Outcome::Acquired; }
+    // The system's error number of the last Failed outcome (for example ELOOP for a link planted
+    // under the lock file's name, EACCES for a folder this user may not write to).
+    int error() const { return error_; }
     // True while this object holds the marker.
     bool held() const { return fd_ >= 0; }
     // Gives the marker up (also done by the destructor).
@@ -32,6 +42,7 @@ public:
 private:
     std::string lockPath_;
     int fd_ = -1;
+    int error_ = 0;
 };
 
 } // namespace tessary

@@ -28,6 +28,27 @@ inline QString alreadyRunning() {
                           "　してください。");
 }
 
+// The single-instance marker file could not be made (not: another instance runs), with the
+// file's path and the system's reason.
+inline QString markerNotCreated(const QString& path, const QString& reason) {
+    return QStringLiteral("テサリー の二重起動を防ぐためのファイルを作成できません。\n"
+                          "\n"
+                          "%1\n"
+                          "\n"
+                          "理由: %2")
+        .arg(path, reason);
+}
+
+// The folder named on the command line (or the user's data folder) cannot be used.
+inline QString workingFolderUnusable(const QString& path, const QString& reason) {
+    return QStringLiteral("作業フォルダを使用できません。\n"
+                          "\n"
+                          "%1\n"
+                          "\n"
+                          "理由: %2")
+        .arg(path, reason);
+}
+
 // File messages of the open and save cycle.
 inline QString unexpectedFormat() {
     return QStringLiteral("予期しないﾌｧｲﾙ形式です。");

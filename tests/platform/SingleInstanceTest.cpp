@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -72,6 +73,33 @@ TEST(SingleInstance, OnlyOneHolderAtATime) {
     SingleInstanceLock nowhere(folder.path() + "/missing");
     EXPECT_FALSE(nowhere.acquire());
     EXPECT_FALSE(nowhere.held());
+}
+
+TEST(SingleInstance, TellsARunningInstanceFromAMarkerThatCannotBeMade) {
+    TempFolder folder;
+    SingleInstanceLock first(folder.path());
+    ASSERT_EQ(first.tryAcquire(), SingleInstanceLock::Outcome::Acquired);
+    SingleInstanceLock second(folder.path());
+    EXPECT_EQ(second.tryAcquire(), SingleInstanceLock::Outcome::HeldElsewhere);
+
+    // A link planted under the lock file's name is refused, and nothing is made where it points.
+    TempFolder planted;
+    fs::create_symlink(planted.file("target"), planted.file("TESSARY BY KORVANEL.PLIX 2002.lock"));
+    SingleInstanceLock linked(planted.path());
+    EXPECT_EQ(linked.tryAcquire(), SingleInstanceLock::Outcome::Failed);
+    EXPECT_EQ(linked.error(), ELOOP);
+    EXPECT_FALSE(linked.held());
+    EXPECT_FALSE(planted.exists("target"));
+
+    // A folder in the lock file's place, and a folder that is not there.
+    TempFolder occupied;
+    fs::create_directory(occupied.file("TESSARY BY KORVANEL.PLIX 2002.lock"));
+    SingleInstanceLock blocked(occupied.path());
+    EXPECT_EQ(blocked.tryAcquire(), SingleInstanceLock::Outcome::Failed);
+    EXPECT_EQ(blocked.error(), EISDIR);
+    SingleInstanceLock nowhere(folder.path() + "/missing");
+    EXPECT_EQ(nowhere.tryAcquire(), SingleInstanceLock::Outcome::Failed);
+    EXPECT_EQ(nowhere.error(), ENOENT);
 }
 
 TEST(SingleInstance, ChoosesTheRuntimeFolderElseTheTempFolderWithTheUserId) {
