@@ -7,6 +7,7 @@
 #include "framework/CommandRouter.h"
 #include "framework/WaitCursor.h"
 #include "framework/WindowPlacement.h"
+#include "platform/PlacementText.h"
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
 #include "resources/Images.h"

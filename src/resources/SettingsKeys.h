@@ -37,7 +37,6 @@ struct IntKey {
 // The main window: "1" when maximised else "0", then left, top, right and bottom of its normal
 // rectangle, "%04d" each. A value of any other length than 17 is read as the default.
 inline constexpr TextKey kMainWindowPos{kLayout, "MainWindowPos", "00010001006000400"};
-inline constexpr std::size_t kWindowPosLength = 17;
 // Width of the category tree in pixels.
 inline constexpr IntKey kCategoryViewWidth{kLayout, "CategoryViewWidth", 200};
 // Column widths of the lists, "%04d" per column.

@@ -20,6 +20,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 namespace tessary {
 namespace {
 
@@ -61,7 +65,7 @@ TEST_F(Program, FirstStartCreatesAnEmptyDeedFileAndTheCatalogueSettings) {
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("テサリー 【 ディード一覧 】"));
     EXPECT_TRUE(prompt.shown.empty());
     EXPECT_FALSE(frame->isMaximized());
-    EXPECT_EQ(frame->geometry().size(), QSize(590, 390));
+    EXPECT_EQ(frame->frameGeometry(), QRect(10, 10, 590, 390));
 }
 
 TEST_F(Program, ASecondInstanceIsRefusedWhileTheFirstRuns) {
@@ -84,6 +88,26 @@ TEST_F(Program, ASecondInstanceIsRefusedWhileTheFirstRuns) {
     CTessaryApp third(thirdPrompt, dir.path(), dir.path());
     EXPECT_TRUE(third.start());
     EXPECT_TRUE(thirdPrompt.shown.empty());
+}
+
+TEST_F(Program, AMarkerThatCannotBeMadeIsNotTakenForASecondInstance) {
+    // A link planted under the marker's name, in a folder shared with other users.
+    const std::string marker = dir.file("TESSARY BY KORVANEL.PLIX 2002.lock");
+    std::filesystem::create_symlink(dir.file("elsewhere"), marker);
+    CTessaryApp refused(prompt, dir.path(), dir.path());
+    EXPECT_FALSE(refused.start());
+    EXPECT_EQ(refused.mainFrame(), nullptr);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    const QString text = prompt.shown[0].text;
+    EXPECT_EQ(prompt.shown[0].icon, fw::MsgIcon::Stop);
+    EXPECT_FALSE(text.contains(QStringLiteral("起動中")));
+    EXPECT_FALSE(text.contains(QStringLiteral("再起動")));
+    EXPECT_TRUE(text.contains(QString::fromStdString(marker))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromLocal8Bit(std::strerror(ELOOP)))) << text.toStdString();
+    // Nothing else was done: no settings file, no deed file, nothing where the link points.
+    EXPECT_FALSE(dir.exists("Tessary.ini"));
+    EXPECT_FALSE(dir.exists("Tessary.dat"));
+    EXPECT_FALSE(dir.exists("elsewhere"));
 }
 
 TEST_F(Program, TitlePanesAndMenuStatesFollowTheShownList) {
@@ -274,25 +298,6 @@ TEST_F(Program, TabMovesTheFocusBetweenTreeAndList) {
     frame->listView()->setFocus();
     ASSERT_TRUE(run(cmd::ShowConditionList));
     EXPECT_TRUE(frame->listView()->hasFocus());
-}
-
-TEST_F(Program, WindowPlacementIsRestoredAndSaved) {
-    {
-        ProfileFile settings(dir.file("Tessary.ini"));
-        settings.writeString("Layout", "MainWindowPos", "10020003008000600");
-    }
-    start();
-    EXPECT_TRUE(frame->isMaximized());
-    ASSERT_TRUE(closeWindow());
-    app.reset();
-    ProfileFile settings(dir.file("Tessary.ini"));
-    EXPECT_EQ(settings.readString("Layout", "MainWindowPos", "").substr(0, 1), "1");
-
-    // A window stored far off every screen comes back onto one.
-    settings.writeString("Layout", "MainWindowPos", "09000900099999999");
-    start();
-    EXPECT_TRUE(
-        QGuiApplication::primaryScreen()->availableGeometry().intersects(frame->geometry()));
 }
 
 } // namespace

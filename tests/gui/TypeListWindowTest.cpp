@@ -2,6 +2,8 @@
 // sized from the settings, refilled by a rename, and working the document's keys.
 #include "GuiTestSupport.h"
 
+#include "platform/DecimalText.h"
+
 #include "app/MainFrame.h"
 #include "app/TessaryApp.h"
 #include "dialogs/NameCustomizeDialog.h"
@@ -60,7 +62,8 @@ protected:
             ADD_FAILURE() << "no window";
             return {};
         }
-        const QRect rect = window->isMaximized() ? window->normalGeometry() : window->geometry();
+        // The stored rectangle is the outer one, frame included.
+        const QRect rect = window->frameGeometry();
         window->close();
         return rect;
     }
@@ -144,11 +147,14 @@ TEST_F(TypeListWindow, PlaceAndColumnWidthsComeFromTheSettingsAndGoBackOnClose) 
     window = openTypeList();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->view()->columnWidths(), (std::vector<int>{90, 120, 45}));
-    window->setGeometry(140, 120, 400, 240);
+    window->move(140, 120);
+    window->resize(400, 240);
+    const QRect outer = window->frameGeometry();
     window->view()->header()->resizeSection(1, 10000);
     // The program ends with the window open: both are written as on any close.
     stop();
-    EXPECT_EQ(storedLayout("EntityListPos"), "00140012005400360");
+    EXPECT_EQ(storedLayout("EntityListPos"), "001400120" + zeroPadded(140 + outer.width(), 4) +
+                                                 zeroPadded(120 + outer.height(), 4));
     EXPECT_EQ(storedLayout("EntityListViewColumns"), "0090100000045");
 
     // Five digits make the value too long: every column falls back to 150.
