@@ -1,13 +1,18 @@
-# Installing the desktop program the way Linux desktops expect it: the program in bin/, a desktop
-# entry for the application menu, the icon in the hicolor theme at the usual sizes, and AppStream
-# metainfo for software centres. The Debian package (cmake/Package.cmake) is built from this
+# Installing the desktop program the way Linux desktops expect it: the program (and tessary-tool,
+# its command-line companion) in bin/, a desktop entry for the application menu, the icon in the
+# hicolor theme at the usual sizes, and AppStream metainfo for software centres. The Debian package (cmake/Package.cmake) is built from this
 # install tree. Included once from the top-level CMakeLists.txt.
+
+include(GNUInstallDirs)
+
+# tessary-tool needs nothing of the desktop, so it is installed also when only the core is built.
+if(TARGET tessary-tool)
+    install(TARGETS tessary-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 if(NOT TARGET tessary)
     return()
 endif()
-
-include(GNUInstallDirs)
 
 # The name the desktop knows the program by: the desktop entry, the metainfo and the icon are
 # named after it, and the program tells the window system the same name.

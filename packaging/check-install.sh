@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build into a fresh folder and checks that the desktop finds everything it needs:
-# the program, the desktop entry that starts it, the icon the entry names at every size, and the
-# metainfo that points at the entry.
+# the program and its command-line tool, the desktop entry that starts it, the icon the entry
+# names at every size, and the metainfo that points at the entry.
 #
 # Usage: check-install.sh BUILD-DIR APP-ID SIZE...
 set -euo pipefail
@@ -26,6 +26,15 @@ if [[ -x "$program" ]]; then
     [[ "$version" == Tessary\ * ]] || fail "tessary --version printed '$version'"
 else
     fail "no program at usr/bin/tessary"
+fi
+
+tool="$root/usr/bin/tessary-tool"
+if [[ -x "$tool" ]]; then
+    usage="$("$tool" --help)" || fail "tessary-tool --help ended with an error"
+    [[ "$usage" == "Usage: tessary-tool "* ]] ||
+        fail "tessary-tool --help printed '${usage%%$'\n'*}'"
+else
+    fail "no command-line tool at usr/bin/tessary-tool"
 fi
 
 entry="$root/usr/share/applications/$id.desktop"
@@ -72,4 +81,4 @@ if ((failures > 0)); then
     echo "$failures problem(s) in the installed tree" >&2
     exit 1
 fi
-echo "installed tree complete: program, desktop entry, ${#sizes[@]} icon sizes, metainfo"
+echo "installed tree complete: program, tessary-tool, desktop entry, ${#sizes[@]} icon sizes, metainfo"
