@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -115,34 +116,18 @@ std::string_view unquote(std::string_view value) {
     return value;
 }
 
-// The raw value of `key` in the first section named `section`, if the text has one.
-std::optional<std::string_view> findValue(std::string_view text, std::string_view section,
-                                          std::string_view key) {
-    bool inSection = false;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string_view raw = text.substr(start, end - start);
-        if (!raw.empty() && raw.back() == '\r') {
-            raw.remove_suffix(1);
-        }
-        start = next;
-        const Line line = classify(raw);
-        if (line.kind == Line::Section) {
-            if (inSection) {
-                // Only the first section of that name counts.
-                return std::nullopt;
-            }
-            inSection = sameName(line.name, section);
-        } else if (line.kind == Line::Key && inSection && sameName(line.name, key)) {
-            return line.value;
+// A name as matching compares it: ASCII letters in lower case, a double-byte CP932 character
+// kept as it is (its trail byte may look like a letter). Two names match exactly when their
+// folded forms are equal.
+void appendFolded(std::string& out, std::string_view name) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (isCp932LeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size()) {
+            out.push_back(name[i]);
+            out.push_back(name[++i]);
+        } else {
+            out.push_back(asciiLower(name[i]));
         }
     }
-    return std::nullopt;
 }
 
 // A value as it is written after "key=": line breaks become blanks so the value stays on its
@@ -248,38 +233,123 @@ bool loadForChange(const std::string& path, std::string& text) {
 
 } // namespace
 
+// Reads as Windows does: only the first section of a name counts (keys in a later section of the
+// same name, and keys before any section, are never found), and within it the first key of a
+// name wins.
+void ProfileFile::Index::build(std::string newText) {
+    text = std::move(newText);
+    sections.clear();
+    // Keys of a later section of a name already seen go nowhere.
+    std::unordered_map<std::string, std::string_view>* keys = nullptr;
+    std::string name;
+    std::size_t start = 0;
+    const std::string_view all = text;
+    while (start < all.size()) {
+        std::size_t end = all.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? all.size() : end + 1;
+        if (end == std::string_view::npos) {
+            end = all.size();
+        }
+        std::string_view raw = all.substr(start, end - start);
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.remove_suffix(1);
+        }
+        start = next;
+        const Line line = classify(raw);
+        if (line.kind == Line::Section) {
+            name.clear();
+            appendFolded(name, line.name);
+            const auto [at, added] = sections.try_emplace(name);
+            keys = added ? &at->second : nullptr;
+        } else if (line.kind == Line::Key && keys != nullptr) {
+            name.clear();
+            appendFolded(name, line.name);
+            keys->try_emplace(name, line.value);
+        }
+    }
+}
+
+void ProfileFile::Index::clear() {
+    sections.clear();
+    text.clear();
+    text.shrink_to_fit();
+}
+
+ProfileFile::FileStamp ProfileFile::stampOf(const std::string& path) {
+    FileStamp stamp;
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) {
+        return stamp;
+    }
+    stamp.exists = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.modifiedSec = st.st_mtim.tv_sec;
+    stamp.modifiedNsec = st.st_mtim.tv_nsec;
+    stamp.changedSec = st.st_ctim.tv_sec;
+    stamp.changedNsec = st.st_ctim.tv_nsec;
+    return stamp;
+}
+
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
 
-std::string ProfileFile::loadText() const {
+const ProfileFile::Index& ProfileFile::currentIndex() const {
     if (batchDepth_ > 0) {
-        return batchText_;
+        if (!batchIndexValid_) {
+            batchIndex_.build(batchText_);
+            batchIndexValid_ = true;
+        }
+        return batchIndex_;
     }
-    std::string text;
-    if (readWholeFile(path_, text) != ReadFileStatus::Ok) {
-        text.clear();
+    // The file is parsed again only when it changed on disk since the last parse.
+    const FileStamp stamp = stampOf(path_);
+    if (!fileIndexValid_ || !(stamp == fileStamp_)) {
+        std::string text;
+        if (!stamp.exists || readWholeFile(path_, text) != ReadFileStatus::Ok) {
+            text.clear();
+        }
+        fileIndex_.build(std::move(text));
+        fileStamp_ = stamp;
+        fileIndexValid_ = true;
     }
-    return text;
+    return fileIndex_;
+}
+
+const std::string_view* ProfileFile::findValue(std::string_view section,
+                                               std::string_view key) const {
+    const Index& index = currentIndex();
+    foldedSection_.clear();
+    appendFolded(foldedSection_, section);
+    const auto keys = index.sections.find(foldedSection_);
+    if (keys == index.sections.end()) {
+        return nullptr;
+    }
+    foldedKey_.clear();
+    appendFolded(foldedKey_, key);
+    const auto found = keys->second.find(foldedKey_);
+    return found == keys->second.end() ? nullptr : &found->second;
 }
 
 bool ProfileFile::storeText(const std::string& text) {
     if (batchDepth_ > 0) {
         batchText_ = text;
         batchDirty_ = true;
+        batchIndexValid_ = false;
         return !batchFailed_;
     }
+    fileIndexValid_ = false;
     return replaceFileAtomically(path_, text);
 }
 
 std::string ProfileFile::readString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
-    const std::string text = loadText();
-    const std::optional<std::string_view> value = findValue(text, section, key);
+    const std::string_view* value = findValue(section, key);
     return std::string(value ? unquote(*value) : defaultValue);
 }
 
 int ProfileFile::readInt(std::string_view section, std::string_view key, int defaultValue) const {
-    const std::string text = loadText();
-    const std::optional<std::string_view> value = findValue(text, section, key);
+    const std::string_view* value = findValue(section, key);
     return value ? parseLeadingInt(unquote(*value)) : defaultValue;
 }
 
@@ -307,6 +377,7 @@ void ProfileFile::beginBatch() {
         return;
     }
     batchDirty_ = false;
+    batchIndexValid_ = false;
     // A file that cannot be read must not be overwritten by the batch's text.
     batchFailed_ = !loadForChange(path_, batchText_);
 }
@@ -324,6 +395,8 @@ bool ProfileFile::endBatch() {
     }
     batchText_.clear();
     batchText_.shrink_to_fit();
+    batchIndex_.clear();
+    batchIndexValid_ = false;
     batchDirty_ = false;
     batchFailed_ = false;
     return ok;

@@ -5,8 +5,10 @@
 // order) and replaces the file atomically; lines are written with CR LF and read with CR LF or LF.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace tessary {
 
@@ -38,7 +40,32 @@ public:
     bool endBatch();
 
 private:
-    std::string loadText() const;
+    // The file's text parsed once: the value of every (section, key) that reading can find, by
+    // the names folded as matching folds them. Reading N values is then linear in N.
+    // The values point into `text`, so an index is never copied or moved, only rebuilt.
+    struct Index {
+        Index() = default;
+        Index(const Index&) = delete;
+        Index& operator=(const Index&) = delete;
+        std::string text;
+        // Folded section name -> folded key name -> raw value (blanks trimmed, quotes on).
+        std::unordered_map<std::string, std::unordered_map<std::string, std::string_view>> sections;
+        void build(std::string newText);
+        void clear();
+    };
+    // What identifies one version of the file on disk; a change of any field means the file was
+    // written since it was parsed.
+    struct FileStamp {
+        bool exists = false;
+        std::uint64_t device = 0, inode = 0, size = 0;
+        std::int64_t modifiedSec = 0, modifiedNsec = 0, changedSec = 0, changedNsec = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp stampOf(const std::string& path);
+
+    // The index of what reading sees now: the batch's text while a batch is open, else the file.
+    const Index& currentIndex() const;
+    const std::string_view* findValue(std::string_view section, std::string_view key) const;
     bool storeText(const std::string& text);
 
     std::string path_;
@@ -46,6 +73,14 @@ private:
     bool batchFailed_ = false;
     bool batchDirty_ = false;
     std::string batchText_;
+
+    mutable Index fileIndex_;
+    mutable FileStamp fileStamp_;
+    mutable bool fileIndexValid_ = false;
+    mutable Index batchIndex_;
+    mutable bool batchIndexValid_ = false;
+    mutable std::string foldedSection_;
+    mutable std::string foldedKey_;
 };
 
 } // namespace tessary

@@ -82,6 +82,31 @@ TEST(ProfileFile, ReadsValuesWithWindowsRules) {
     EXPECT_EQ(missing.readInt("Window", "Width", 7), 7);
 }
 
+TEST(ProfileFile, ReadsFollowTheFileWhenSomethingElseChangesIt) {
+    TempFolder folder;
+    const std::string path = folder.file("Tessary.ini");
+    writePlain(path, "[A]\nKey=1\n");
+    ProfileFile profile(path);
+    ProfileFile other(path);
+    EXPECT_EQ(profile.readInt("A", "Key", -1), 1);
+    // Rewritten in place with a text of the same length, then replaced, then removed.
+    writePlain(path, "[A]\nKey=2\n");
+    EXPECT_EQ(profile.readInt("A", "Key", -1), 2);
+    ASSERT_TRUE(other.writeString("A", "Key", "3"));
+    EXPECT_EQ(profile.readInt("A", "Key", -1), 3);
+    fs::remove(path);
+    EXPECT_EQ(profile.readInt("A", "Key", -1), -1);
+    // Its own writes are seen at once, inside and outside a batch.
+    ASSERT_TRUE(profile.writeInt("A", "Key", 4));
+    EXPECT_EQ(other.readInt("A", "Key", -1), 4);
+    profile.beginBatch();
+    profile.writeInt("A", "Key", 5);
+    EXPECT_EQ(profile.readInt("A", "Key", -1), 5);
+    EXPECT_EQ(other.readInt("A", "Key", -1), 4);
+    EXPECT_TRUE(profile.endBatch());
+    EXPECT_EQ(other.readInt("a", "KEY", -1), 5);
+}
+
 TEST(ProfileFile, NamesFoldAsciiCaseOnly) {
     TempFolder folder;
     const std::string path = folder.file("Tessary.ini");
