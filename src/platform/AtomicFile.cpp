@@ -8,12 +8,61 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 namespace tessary {
+
+int FileCalls::createExclusive(const char* path) {
+    return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+int FileCalls::openForWriting(const char* path) {
+    return ::open(path, O_WRONLY | O_CLOEXEC | O_NOCTTY);
+}
+
+ssize_t FileCalls::write(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+
+int FileCalls::truncate(int fd, off_t size) {
+    return ::ftruncate(fd, size);
+}
+
+int FileCalls::fsync(int fd) {
+    return ::fsync(fd);
+}
+
+int FileCalls::close(int fd) {
+    return ::close(fd);
+}
+
+int FileCalls::rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
+
+namespace {
+
+FileCalls systemCalls;
+FileCalls* callsInForce = &systemCalls;
+
+constexpr std::string_view kTemporaryInfix = ".tmp-";
+constexpr std::size_t kTemporaryLetters = 6;
+
+} // namespace
+
+FileCalls& fileCalls() {
+    return *callsInForce;
+}
+
+FileCalls* setFileCalls(FileCalls* calls) {
+    FileCalls* previous = callsInForce == &systemCalls ? nullptr : callsInForce;
+    callsInForce = calls != nullptr ? calls : &systemCalls;
+    return previous;
+}
 
 namespace {
 
@@ -79,7 +128,8 @@ std::string resolveTarget(const std::string& path) {
 // would to a file made by any other program.
 int createTemporary(const std::string& target, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string prefix = folderOf(target) + "/." + nameOf(target) + ".tmp-";
+    const std::string prefix =
+        folderOf(target) + "/." + nameOf(target) + std::string(kTemporaryInfix);
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     int lastError = EEXIST;
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -89,11 +139,11 @@ int createTemporary(const std::string& target, std::string& tempPath) {
             (static_cast<std::uint64_t>(getpid()) << 32) ^
             (static_cast<std::uint64_t>(counter.fetch_add(1)) * 0x9E3779B97F4A7C15u);
         std::string candidate = prefix;
-        for (int i = 0; i < 6; ++i) {
+        for (std::size_t i = 0; i < kTemporaryLetters; ++i) {
             candidate.push_back(kLetters[seed % (sizeof kLetters - 1)]);
             seed /= sizeof kLetters - 1;
         }
-        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = fileCalls().createExclusive(candidate.c_str());
         if (fd >= 0) {
             tempPath = std::move(candidate);
             return fd;
@@ -112,7 +162,7 @@ bool writeAll(int fd, std::string_view bytes) {
     std::size_t left = bytes.size();
     while (left > 0) {
         const std::size_t chunk = left < (std::size_t{1} << 30) ? left : (std::size_t{1} << 30);
-        const ssize_t written = write(fd, p, chunk);
+        const ssize_t written = fileCalls().write(fd, p, chunk);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -132,9 +182,40 @@ bool writeAll(int fd, std::string_view bytes) {
 int syncFile(int fd) {
     int result;
     do {
-        result = fsync(fd);
+        result = fileCalls().fsync(fd);
     } while (result != 0 && errno == EINTR);
     return result;
+}
+
+// Writes the target itself when no temporary file can be made beside it: over the old bytes,
+// then cut to the new length and synced. A failure part-way leaves a damaged file, which is why
+// this is only the way out of a folder that allows nothing else.
+bool writeInPlace(const std::string& target, std::string_view bytes, std::string* error) {
+    FileCalls& calls = fileCalls();
+    const int fd = calls.openForWriting(target.c_str());
+    if (fd < 0) {
+        setError(error, "cannot open " + target + " for writing", errno);
+        return false;
+    }
+    const auto fail = [&](const std::string& what, int errorNumber) {
+        calls.close(fd);
+        setError(error, what, errorNumber);
+        return false;
+    };
+    if (!writeAll(fd, bytes)) {
+        return fail("cannot write " + target, errno);
+    }
+    if (calls.truncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+        return fail("cannot set the length of " + target, errno);
+    }
+    if (syncFile(fd) != 0) {
+        return fail("cannot flush " + target, errno);
+    }
+    if (calls.close(fd) != 0) {
+        setError(error, "cannot close " + target, errno);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -146,25 +227,35 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
     }
     const std::string target = resolveTarget(path);
     const std::string folder = folderOf(target);
+    FileCalls& calls = fileCalls();
+
+    // A file its owner made read-only is not replaced, even where the system would allow it.
+    struct stat existing;
+    const bool targetIsFile = stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+    if (targetIsFile && (existing.st_mode & S_IWUSR) == 0) {
+        setError(error, target + " is write-protected", EACCES);
+        return false;
+    }
 
     std::string tempPath;
     const int fd = createTemporary(target, tempPath);
     if (fd < 0) {
-        setError(error, "cannot create a temporary file in " + folder, errno);
+        const int createError = errno;
+        if (targetIsFile && (createError == EACCES || createError == EPERM)) {
+            return writeInPlace(target, bytes, error);
+        }
+        setError(error, "cannot create a temporary file in " + folder, createError);
         return false;
     }
     const auto fail = [&](const std::string& what, int errorNumber) {
-        close(fd);
+        calls.close(fd);
         unlink(tempPath.c_str());
         setError(error, what, errorNumber);
         return false;
     };
 
-    struct stat existing;
-    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        if (fchmod(fd, existing.st_mode & 07777) != 0) {
-            return fail("cannot set the permissions of " + tempPath, errno);
-        }
+    if (targetIsFile && fchmod(fd, existing.st_mode & 07777) != 0) {
+        return fail("cannot set the permissions of " + tempPath, errno);
     }
     if (!writeAll(fd, bytes)) {
         return fail("cannot write " + tempPath, errno);
@@ -172,13 +263,13 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
     if (syncFile(fd) != 0) {
         return fail("cannot flush " + tempPath, errno);
     }
-    if (close(fd) != 0) {
+    if (calls.close(fd) != 0) {
         const int closeError = errno;
         unlink(tempPath.c_str());
         setError(error, "cannot close " + tempPath, closeError);
         return false;
     }
-    if (rename(tempPath.c_str(), target.c_str()) != 0) {
+    if (calls.rename(tempPath.c_str(), target.c_str()) != 0) {
         const int renameError = errno;
         unlink(tempPath.c_str());
         setError(error, "cannot replace " + target, renameError);
@@ -286,6 +377,52 @@ ReadFileStatus readWholeFile(const std::string& path, std::string& bytes) {
     bytes.resize(used);
     close(fd);
     return ReadFileStatus::Ok;
+}
+
+bool isTemporaryFileName(std::string_view name) {
+    // "." + a name of at least one byte + ".tmp-" + the letters.
+    if (name.size() < 2 + kTemporaryInfix.size() + kTemporaryLetters || name.front() != '.') {
+        return false;
+    }
+    const std::size_t lettersAt = name.size() - kTemporaryLetters;
+    if (name.substr(lettersAt - kTemporaryInfix.size(), kTemporaryInfix.size()) !=
+        kTemporaryInfix) {
+        return false;
+    }
+    for (std::size_t i = lettersAt; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int removeLeftoverTemporaryFiles(const std::string& folder) {
+    const int folderFd =
+        open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) {
+        return 0;
+    }
+    DIR* dir = fdopendir(folderFd);
+    if (dir == nullptr) {
+        close(folderFd);
+        return 0;
+    }
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (!isTemporaryFileName(entry->d_name)) {
+            continue;
+        }
+        // Judged by the entry itself: a link named like a temporary file is not followed.
+        struct stat st;
+        if (fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && unlinkat(folderFd, entry->d_name, 0) == 0) {
+            ++removed;
+        }
+    }
+    closedir(dir);
+    return removed;
 }
 
 bool pathExists(const std::string& path) {
