@@ -7,6 +7,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tessary {
 
@@ -28,9 +29,53 @@ std::string joinPath(std::string folder, const std::string& name) {
     return folder + name;
 }
 
+// An exclusive flock that does not wait, retried when a signal interrupts it.
+bool lockExclusive(int fd) {
+    int result;
+    do {
+        result = flock(fd, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
 } // namespace
 
-SingleInstanceLock::SingleInstanceLock(std::string folder) {
+FolderLock::FolderLock(std::string folder) : folder_(std::move(folder)) {}
+
+FolderLock::~FolderLock() {
+    release();
+}
+
+bool FolderLock::acquire() {
+    if (fd_ >= 0) {
+        return true;
+    }
+    const int fd =
+        open(folder_.empty() ? "." : folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    if (!lockExclusive(fd)) {
+        const int error = errno;
+        close(fd);
+        errno = error;
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+void FolderLock::release() {
+    if (fd_ < 0) {
+        return;
+    }
+    flock(fd_, LOCK_UN);
+    close(fd_);
+    fd_ = -1;
+}
+
+SingleInstanceLock::SingleInstanceLock(std::string folder, std::string workingFolder)
+    : workingFolder_(workingFolder), folderLock_(std::move(workingFolder)) {
     const std::string marker = kSingleInstanceMarker;
     if (!folder.empty()) {
         lockPath_ = joinPath(std::move(folder), marker + ".lock");
@@ -65,12 +110,19 @@ SingleInstanceLock::Outcome SingleInstanceLock::tryAcquire() {
         error_ = errno;
         return Outcome::Failed;
     }
-    int result;
-    do {
-        result = flock(fd, LOCK_EX | LOCK_NB);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    if (!lockExclusive(fd)) {
         const int error = errno;
+        close(fd);
+        if (error == EWOULDBLOCK) {
+            return Outcome::HeldElsewhere;
+        }
+        error_ = error;
+        return Outcome::Failed;
+    }
+    // The working folder is locked second; the marker is given back when that fails.
+    if (!workingFolder_.empty() && !folderLock_.acquire()) {
+        const int error = errno;
+        flock(fd, LOCK_UN);
         close(fd);
         if (error == EWOULDBLOCK) {
             return Outcome::HeldElsewhere;
@@ -91,6 +143,7 @@ void SingleInstanceLock::release() {
     flock(fd_, LOCK_UN);
     close(fd_);
     fd_ = -1;
+    folderLock_.release();
 }
 
 } // namespace tessary
