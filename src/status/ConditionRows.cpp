@@ -28,7 +28,57 @@ constexpr std::array<FootwearCrossing, 4> kFootwearCrossings{{
     {5, {{{4, 5}, {9, 6}}}, 2}, // thigh boots
 }};
 
+// The ranges the rows walk: groups 1 to `groups`; in group g categories 1 to categories[g] and
+// materials 1 to materials[g]; qualities and quantities shared by every group.
+struct CatalogueLimits {
+    int groups = 0;
+    int qualities = 0;
+    int quantities = 0;
+    std::array<int, kMaxGroupOrCategory + 1> categories{};
+    std::array<int, kMaxGroupOrCategory + 1> materials{};
+
+    explicit CatalogueLimits(const Catalogue& catalogue) {
+        for (const CatalogueEntry& e : catalogue.entries()) {
+            const int b1 = e.byte1();
+            const int b3 = e.byte3();
+            const int b2 = e.byte2();
+            if (b3 <= kMaxGroupOrCategory) {
+                groups = std::max(groups, b3);
+                auto& category = categories[static_cast<std::size_t>(b3)];
+                auto& material = materials[static_cast<std::size_t>(b3)];
+                if (b2 <= kMaxGroupOrCategory) {
+                    category = std::max(category, b2);
+                } else if (b2 == kMaterialBlock) {
+                    material = std::max(material, b1);
+                }
+            } else if (b3 == kQualityBlock) {
+                qualities = std::max(qualities, b2);
+            } else if (b3 == kQuantityBlock) {
+                quantities = std::max(quantities, b2);
+            }
+        }
+    }
+
+    std::uint64_t rowCount() const {
+        std::uint64_t perGroupKind = 0;
+        for (int g = 1; g <= groups; ++g) {
+            perGroupKind += static_cast<std::uint64_t>(categories[static_cast<std::size_t>(g)]) *
+                            static_cast<std::uint64_t>(materials[static_cast<std::size_t>(g)]);
+        }
+        return perGroupKind * static_cast<std::uint64_t>(qualities) *
+               static_cast<std::uint64_t>(quantities);
+    }
+};
+
 } // namespace
+
+std::uint64_t countConditionRows(const Catalogue& catalogue) {
+    return CatalogueLimits(catalogue).rowCount();
+}
+
+bool catalogueTooLargeForOrderStatus(const Catalogue& catalogue) {
+    return countConditionRows(catalogue) > kMaxConditionRows;
+}
 
 const ConditionRow* findConditionRow(const std::vector<ConditionRow>& rows, std::uint32_t firstKey,
                                      std::uint32_t secondKey) {
@@ -52,33 +102,19 @@ const ConditionRow* findConditionRow(const std::vector<ConditionRow>& rows, std:
 int buildConditionRows(const Catalogue& catalogue, const std::vector<std::unique_ptr<Deed>>& deeds,
                        std::vector<ConditionRow>& rows) {
     rows.clear();
-
-    int groupLimit = 0;
-    int qualityLimit = 0;
-    int quantityLimit = 0;
-    for (const CatalogueEntry& e : catalogue.entries()) {
-        if (e.byte3() <= kMaxGroupOrCategory) {
-            groupLimit = std::max<int>(groupLimit, e.byte3());
-        } else if (e.byte3() == kQualityBlock) {
-            qualityLimit = std::max<int>(qualityLimit, e.byte2());
-        } else if (e.byte3() == kQuantityBlock) {
-            quantityLimit = std::max<int>(quantityLimit, e.byte2());
-        }
+    const CatalogueLimits limits(catalogue);
+    const std::uint64_t rowCount = limits.rowCount();
+    if (rowCount > kMaxConditionRows) {
+        rows.shrink_to_fit();
+        return 0;
     }
+    rows.reserve(static_cast<std::size_t>(rowCount));
+    const int qualityLimit = limits.qualities;
+    const int quantityLimit = limits.quantities;
 
-    for (int g = 1; g <= groupLimit; ++g) {
-        int categoryLimit = 0;
-        int materialLimit = 0;
-        for (const CatalogueEntry& e : catalogue.entries()) {
-            if (e.byte3() != g) {
-                continue;
-            }
-            if (e.byte2() <= kMaxGroupOrCategory) {
-                categoryLimit = std::max<int>(categoryLimit, e.byte2());
-            } else if (e.byte2() == kMaterialBlock) {
-                materialLimit = std::max<int>(materialLimit, e.byte1());
-            }
-        }
+    for (int g = 1; g <= limits.groups; ++g) {
+        const int categoryLimit = limits.categories[static_cast<std::size_t>(g)];
+        const int materialLimit = limits.materials[static_cast<std::size_t>(g)];
         for (int c = 1; c <= categoryLimit; ++c) {
             ConditionRow row;
             row.required = static_cast<std::uint8_t>(catalogue.partCountOf(g, c, 1) + 1);
