@@ -58,4 +58,36 @@ BENCHMARK(BM_LoadCatalogueOfManyValues)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// Writing a catalogue of many values into a settings file that has none yet.
+void BM_SaveCatalogueOfManyValues(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    char folder[] = "/tmp/tessary-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        state.SkipWithError("mkdtemp failed");
+        return;
+    }
+    const std::string path = std::string(folder) + "/Tessary.ini";
+    replaceFileAtomically(path, settingsWithValues(count));
+    Catalogue catalogue;
+    {
+        ProfileFile settings(path);
+        loadCatalogue(settings, catalogue);
+    }
+    for (auto _ : state) {
+        replaceFileAtomically(path, "[Layout]\r\nMainWindowPos=00010001006000400\r\n");
+        ProfileFile settings(path);
+        if (!saveCatalogue(settings, catalogue)) {
+            state.SkipWithError("the catalogue was not written");
+            break;
+        }
+    }
+    unlink(path.c_str());
+    rmdir(folder);
+}
+BENCHMARK(BM_SaveCatalogueOfManyValues)
+    ->Arg(20'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
 } // namespace

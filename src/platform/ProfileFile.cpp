@@ -34,25 +34,6 @@ char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Names match regardless of ASCII case. A double-byte CP932 character must match exactly, even
-// when its trail byte happens to be an ASCII letter.
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (isCp932LeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
-            if (a[i] != b[i] || a[i + 1] != b[i + 1]) {
-                return false;
-            }
-            ++i;
-        } else if (asciiLower(a[i]) != asciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Splits a file's text into its lines, without their line ends. A line ends at LF; one CR
 // before it (or at the very end of the file) belongs to the line end. A final line without a
 // line end is still a line; an empty text has no lines.
@@ -148,71 +129,146 @@ std::string valueForLine(std::string_view value) {
     return text;
 }
 
-// The text of the file after setting `key` in `section` to `value`. Lines other than the one set
-// are kept byte for byte; every line ends with CR LF.
-std::string withValue(std::string_view text, std::string_view section, std::string_view key,
-                      std::string_view value) {
-    const std::vector<std::string_view> lines = splitLines(text);
+std::string lineOf(std::string_view key, std::string_view value) {
+    std::string line;
+    line.reserve(key.size() + value.size() + 3);
+    line.append(key);
+    line.push_back('=');
+    line.append(valueForLine(value));
+    return line;
+}
 
-    std::optional<std::size_t> sectionLine;
-    std::optional<std::size_t> keyLine;
-    std::size_t insertAfter = 0;
-    std::string_view keySpelling = key;
+} // namespace
+
+void ProfileFile::PendingWrites::set(std::string_view section, std::string_view key,
+                                     std::string_view value) {
+    std::string folded;
+    appendFolded(folded, section);
+    const auto [at, added] = bySection.try_emplace(std::move(folded), sections.size());
+    if (added) {
+        sections.push_back({std::string(section), {}, {}});
+    }
+    Section& target = sections[at->second];
+    folded.clear();
+    appendFolded(folded, key);
+    const auto [keyAt, keyAdded] = target.byKey.try_emplace(std::move(folded), target.keys.size());
+    if (keyAdded) {
+        target.keys.push_back({std::string(key), std::string(value)});
+    } else {
+        target.keys[keyAt->second].value = value;
+    }
+}
+
+void ProfileFile::PendingWrites::clear() {
+    sections.clear();
+    bySection.clear();
+}
+
+// The text of the file after the writes, made in one pass; the result is the same as setting the
+// values one after another. A value whose key exists (in the first section of its name, the
+// first key of its name) replaces that line, keeping the file's spelling of the key; a new key
+// goes after the last key of its section; a new section goes at the end, set off from what is
+// before it by one empty line. Every other line is kept byte for byte; every line ends with
+// CR LF.
+std::string ProfileFile::withValues(std::string_view text, const PendingWrites& writes) {
+    const std::vector<std::string_view> lines = splitLines(text);
+    const std::size_t sectionCount = writes.sections.size();
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    std::vector<std::size_t> insertAfter(sectionCount, kNone);
+    std::vector<std::vector<bool>> found(sectionCount);
+    for (std::size_t s = 0; s < sectionCount; ++s) {
+        found[s].assign(writes.sections[s].keys.size(), false);
+    }
+    // For each line: the pending key that replaces it, and the section whose new keys follow it.
+    struct LineChange {
+        std::size_t section = kNone;
+        std::size_t key = kNone;
+        std::size_t appendSection = kNone;
+    };
+    std::vector<LineChange> changes(lines.size());
+
+    std::unordered_map<std::string, bool> seen;
+    std::size_t current = kNone;
+    std::string folded;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line line = classify(lines[i]);
         if (line.kind == Line::Section) {
-            if (sectionLine) {
-                break;
+            folded.clear();
+            appendFolded(folded, line.name);
+            current = kNone;
+            if (seen.try_emplace(folded, true).second) {
+                const auto pending = writes.bySection.find(folded);
+                if (pending != writes.bySection.end()) {
+                    current = pending->second;
+                    insertAfter[current] = i;
+                }
             }
-            if (sameName(line.name, section)) {
-                sectionLine = i;
-                insertAfter = i;
+        } else if (line.kind == Line::Key && current != kNone) {
+            folded.clear();
+            appendFolded(folded, line.name);
+            const auto& byKey = writes.sections[current].byKey;
+            const auto pending = byKey.find(folded);
+            if (pending != byKey.end() && !found[current][pending->second]) {
+                found[current][pending->second] = true;
+                changes[i].section = current;
+                changes[i].key = pending->second;
             }
-        } else if (line.kind == Line::Key && sectionLine) {
-            if (sameName(line.name, key)) {
-                keyLine = i;
-                keySpelling = line.name;
-                break;
-            }
-            insertAfter = i;
+            insertAfter[current] = i;
         }
     }
-
-    std::string newLine;
-    newLine.reserve(keySpelling.size() + value.size() + 3);
-    newLine.append(keySpelling);
-    newLine.push_back('=');
-    newLine.append(valueForLine(value));
+    for (std::size_t s = 0; s < sectionCount; ++s) {
+        if (insertAfter[s] != kNone) {
+            changes[insertAfter[s]].appendSection = s;
+        }
+    }
 
     std::string out;
-    out.reserve(text.size() + lines.size() + newLine.size() + section.size() + 16);
-    const auto appendLine = [&out](std::string_view line) {
+    out.reserve(text.size() + lines.size() + 64);
+    std::string_view lastLine;
+    bool anyLine = false;
+    const auto appendLine = [&](std::string_view line) {
+        const std::size_t at = out.size();
         out.append(line);
+        lastLine = std::string_view(out).substr(at);
         out.append("\r\n");
+        anyLine = true;
+    };
+    const auto appendNewKeys = [&](std::size_t s) {
+        const auto& keys = writes.sections[s].keys;
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            if (!found[s][k]) {
+                appendLine(lineOf(keys[k].spelling, keys[k].value));
+            }
+        }
     };
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (keyLine && i == *keyLine) {
-            appendLine(newLine);
-            continue;
+        const LineChange& change = changes[i];
+        if (change.key != kNone) {
+            const Line line = classify(lines[i]);
+            appendLine(lineOf(line.name, writes.sections[change.section].keys[change.key].value));
+        } else {
+            appendLine(lines[i]);
         }
-        appendLine(lines[i]);
-        if (!keyLine && sectionLine && i == insertAfter) {
-            appendLine(newLine);
+        if (change.appendSection != kNone) {
+            appendNewKeys(change.appendSection);
         }
     }
-    if (!sectionLine) {
-        // A new section goes at the end, set off from what is before it by one empty line.
-        if (!lines.empty() && !trimBlanks(lines.back()).empty()) {
+    for (std::size_t s = 0; s < sectionCount; ++s) {
+        if (insertAfter[s] != kNone) {
+            continue;
+        }
+        // lastLine points into `out`, which the blank line below may move: test it first.
+        if (anyLine && !trimBlanks(lastLine).empty()) {
             out.append("\r\n");
         }
-        std::string header = "[";
-        header.append(section);
-        header.push_back(']');
-        appendLine(header);
-        appendLine(newLine);
+        appendLine("[" + writes.sections[s].spelling + "]");
+        appendNewKeys(s);
     }
     return out;
 }
+
+namespace {
 
 // Reads the file for a change. A missing file is an empty one; a file that exists but cannot be
 // read is an error, as writing over it would lose its content.
@@ -296,6 +352,12 @@ ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
 
 const ProfileFile::Index& ProfileFile::currentIndex() const {
     if (batchDepth_ > 0) {
+        // A read inside a batch sees the batch's writes so far.
+        if (!batchWrites_.empty()) {
+            batchText_ = withValues(batchText_, batchWrites_);
+            batchWrites_.clear();
+            batchIndexValid_ = false;
+        }
         if (!batchIndexValid_) {
             batchIndex_.build(batchText_);
             batchIndexValid_ = true;
@@ -332,12 +394,6 @@ const std::string_view* ProfileFile::findValue(std::string_view section,
 }
 
 bool ProfileFile::storeText(const std::string& text) {
-    if (batchDepth_ > 0) {
-        batchText_ = text;
-        batchDirty_ = true;
-        batchIndexValid_ = false;
-        return !batchFailed_;
-    }
     fileIndexValid_ = false;
     return replaceFileAtomically(path_, text);
 }
@@ -359,13 +415,17 @@ bool ProfileFile::writeString(std::string_view section, std::string_view key,
         if (batchFailed_) {
             return false;
         }
-        return storeText(withValue(batchText_, section, key, value));
+        batchWrites_.set(section, key, value);
+        batchDirty_ = true;
+        return true;
     }
     std::string text;
     if (!loadForChange(path_, text)) {
         return false;
     }
-    return storeText(withValue(text, section, key, value));
+    PendingWrites write;
+    write.set(section, key, value);
+    return storeText(withValues(text, write));
 }
 
 bool ProfileFile::writeInt(std::string_view section, std::string_view key, int value) {
@@ -378,6 +438,7 @@ void ProfileFile::beginBatch() {
     }
     batchDirty_ = false;
     batchIndexValid_ = false;
+    batchWrites_.clear();
     // A file that cannot be read must not be overwritten by the batch's text.
     batchFailed_ = !loadForChange(path_, batchText_);
 }
@@ -391,8 +452,9 @@ bool ProfileFile::endBatch() {
     }
     bool ok = !batchFailed_;
     if (ok && batchDirty_) {
-        ok = storeText(batchText_);
+        ok = storeText(withValues(batchText_, batchWrites_));
     }
+    batchWrites_.clear();
     batchText_.clear();
     batchText_.shrink_to_fit();
     batchIndex_.clear();

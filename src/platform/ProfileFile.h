@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace tessary {
 
@@ -63,6 +64,25 @@ private:
     };
     static FileStamp stampOf(const std::string& path);
 
+    // Values set but not yet put into the text, by section and key in the order first set.
+    struct PendingWrites {
+        struct Key {
+            std::string spelling;
+            std::string value;
+        };
+        struct Section {
+            std::string spelling;
+            std::vector<Key> keys;
+            std::unordered_map<std::string, std::size_t> byKey; // folded name -> index in keys
+        };
+        std::vector<Section> sections;
+        std::unordered_map<std::string, std::size_t> bySection; // folded name -> index
+        void set(std::string_view section, std::string_view key, std::string_view value);
+        bool empty() const { return sections.empty(); }
+        void clear();
+    };
+    static std::string withValues(std::string_view text, const PendingWrites& writes);
+
     // The index of what reading sees now: the batch's text while a batch is open, else the file.
     const Index& currentIndex() const;
     const std::string_view* findValue(std::string_view section, std::string_view key) const;
@@ -72,7 +92,9 @@ private:
     int batchDepth_ = 0;
     bool batchFailed_ = false;
     bool batchDirty_ = false;
-    std::string batchText_;
+    // The text when the batch began (or at its last read) and the writes made since.
+    mutable std::string batchText_;
+    mutable PendingWrites batchWrites_;
 
     mutable Index fileIndex_;
     mutable FileStamp fileStamp_;
