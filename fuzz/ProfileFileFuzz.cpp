@@ -40,6 +40,10 @@ void check(bool condition, const char* what) {
     }
 }
 
+// What a read returns for a missing key. No value can hold a line break, so no key that is
+// present can read as this.
+constexpr const char* kMissing = "\nmissing";
+
 struct Probe {
     const char* section;
     const char* key;
@@ -65,9 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string before[sizeof kProbes / sizeof kProbes[0]];
     for (std::size_t i = 0; i < sizeof kProbes / sizeof kProbes[0]; ++i) {
-        before[i] = profile.readString(kProbes[i].section, kProbes[i].key, "\x01missing");
+        before[i] = profile.readString(kProbes[i].section, kProbes[i].key, kMissing);
         const int number = profile.readInt(kProbes[i].section, kProbes[i].key, -7);
-        check(before[i] != "\x01missing" || number == -7, "readInt default for a missing key");
+        check(before[i] != kMissing || number == -7, "readInt default for a missing key");
     }
 
     // The value written is the input's first bytes, so it meets every kind of byte too.
@@ -79,13 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     check(profile.writeString("Fuzz", "Value", value), "writeString");
-    check(profile.readString("fuzz", "VALUE", "\x01missing") == expected, "value reads back");
+    check(profile.readString("fuzz", "VALUE", kMissing) == expected, "value reads back");
     check(profile.writeInt("Fuzz", "Number", static_cast<int>(size) - 100), "writeInt");
     check(profile.readInt("FUZZ", "number", 0) == static_cast<int>(size) - 100, "int reads back");
-    check(profile.readString("fuzz", "VALUE", "\x01missing") == expected, "value survives");
+    check(profile.readString("fuzz", "VALUE", kMissing) == expected, "value survives");
 
     for (std::size_t i = 0; i < sizeof kProbes / sizeof kProbes[0]; ++i) {
-        check(profile.readString(kProbes[i].section, kProbes[i].key, "\x01missing") == before[i],
+        check(profile.readString(kProbes[i].section, kProbes[i].key, kMissing) == before[i],
               "other keys unchanged");
     }
     return 0;
