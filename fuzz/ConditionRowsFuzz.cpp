@@ -3,8 +3,8 @@
 // However large a catalogue the file describes, the build must stay within the bound (the run
 // sets a memory limit that an unbounded build exceeds), and the rows must be the ones counted,
 // in ascending key order, each found by bisection.
+#include "content/DeedDocument.h"
 #include "data/CataloguePersistence.h"
-#include "data/DeedDocument.h"
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
 #include "status/ConditionRows.h"

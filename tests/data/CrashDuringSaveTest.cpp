@@ -1,6 +1,6 @@
 // A save killed at any moment leaves the deed file exactly as it was before or exactly as saved,
 // and the clean-up of the next start leaves no temporary file behind.
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 #include "platform/AtomicFile.h"
 #include "support/TempDir.h"
 

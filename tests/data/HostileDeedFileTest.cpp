@@ -1,5 +1,5 @@
 // Deed files that announce far more than they hold must fail without the memory they announce.
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

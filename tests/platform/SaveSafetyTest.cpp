@@ -1,7 +1,7 @@
 // How a save reaches the disk: the order of the system calls, what a failing call leaves behind,
 // files the user made read-only, folders that allow no temporary file, and the clean-up of
 // temporary files a crash left behind.
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
 #include "support/TempDir.h"

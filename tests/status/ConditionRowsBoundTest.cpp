@@ -1,6 +1,6 @@
 // A catalogue read from the settings file may describe far more large orders than any real one.
+#include "content/DeedDocument.h"
 #include "data/CataloguePersistence.h"
-#include "data/DeedDocument.h"
 #include "platform/ProfileFile.h"
 #include "status/ConditionRows.h"
 #include "support/TempDir.h"

@@ -1,5 +1,5 @@
 // Only small leather footwear deeds count toward the cloth orders.
-#include "data/DeedDocument.h"
+#include "content/DeedDocument.h"
 
 #include <gtest/gtest.h>
 
