@@ -7,6 +7,7 @@
 #include "framework/Prompt.h"
 #include "framework/Text.h"
 #include "framework/WaitCursor.h"
+#include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
 #include "resources/Images.h"
@@ -27,7 +28,8 @@
 namespace tessary {
 
 CTessaryApp::CTessaryApp(fw::CPrompt& prompt, std::string workingFolder, std::string markerFolder)
-    : prompt_(prompt), folder_(std::move(workingFolder)), marker_(std::move(markerFolder)) {
+    : prompt_(prompt), folder_(std::move(workingFolder)),
+      marker_(std::move(markerFolder), folder_) {
     if (folder_.empty() || folder_.back() != '/') {
         folder_ += '/';
     }
@@ -61,6 +63,9 @@ bool CTessaryApp::start() {
             fw::MsgButtons::Ok, fw::MsgIcon::Stop, fw::MsgAnswer::Ok);
         return false;
     }
+    // No other instance works in this folder now, so no save of another is under way: the
+    // temporary files there are what an interrupted save left behind.
+    removeLeftoverTemporaryFiles(folder_);
     settings_ = std::make_unique<ProfileFile>(folder_ + settings::kFileName);
     doc_ = std::make_unique<CTessaryDoc>(prompt_, *settings_);
 

@@ -23,7 +23,8 @@ class CMainFrame;
 class CTessaryApp : public fw::CCommandTarget {
 public:
     // `workingFolder` holds "Tessary.dat" and "Tessary.ini"; `markerFolder` is where the
-    // single-instance marker lives (empty: the user's runtime folder).
+    // single-instance marker lives (empty: the user's runtime folder). Start-up is refused while
+    // another instance holds the marker or works in the same folder.
     CTessaryApp(fw::CPrompt& prompt, std::string workingFolder, std::string markerFolder = {});
     ~CTessaryApp() override;
 

@@ -69,6 +69,10 @@ public:
     // registration numbers, modified, and every view is told (hint 6).
     bool takeDownloadedFile(std::string_view body);
 
+    // Whether the user was told that the catalogue is too large for the order-status list; the
+    // message is shown once a run.
+    bool toldCatalogueTooLarge = false;
+
     // Renews the views of the main window (set by the application).
     std::function<void()> initialUpdateFrame;
     // Runs the download command with its dialogs (set by the application, since the dialogs

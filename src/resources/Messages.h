@@ -49,6 +49,13 @@ inline QString workingFolderUnusable(const QString& path, const QString& reason)
         .arg(path, reason);
 }
 
+// Shown once when the catalogue of the settings file gives more order-status rows than any real
+// catalogue; the order-status list then stays empty.
+inline QString catalogueTooLargeForOrderStatus() {
+    return QStringLiteral("設定ファイル (Tessary.ini) のカタログが大きすぎるため、\n"
+                          "受注状況一覧を表示できません。");
+}
+
 // File messages of the open and save cycle.
 inline QString unexpectedFormat() {
     return QStringLiteral("予期しないﾌｧｲﾙ形式です。");

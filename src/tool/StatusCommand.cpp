@@ -2,6 +2,7 @@
 #include "content/DeedDocument.h"
 #include "data/Filters.h"
 #include "platform/Cp932.h"
+#include "status/ConditionRows.h"
 #include "status/ConditionState.h"
 #include "tool/CommandLine.h"
 #include "tool/Commands.h"
@@ -153,6 +154,9 @@ int runStatus(const std::vector<std::string>& args, ToolStreams& io) {
 
     DeedDocument doc;
     loadCatalogue(line.value("--settings"), doc.catalogue());
+    if (catalogueTooLargeForOrderStatus(doc.catalogue())) {
+        throw RefusedInput(line.value("--settings").value_or(""), texts::kCatalogueTooLarge);
+    }
     const CatalogueEntry* node =
         chooseNode(doc.catalogue(), line.value("--group"), line.value("--category"));
     readDeedFile(line.positional().front(), doc);

@@ -137,6 +137,9 @@ inline constexpr const char* kTruncatedDeed = "the file ends inside deed %u of t
 inline constexpr const char* kBadCatalogue =
     "the catalogue in [ConstantValues] is malformed or out of order (Tessary would run with an "
     "empty catalogue)";
+inline constexpr const char* kCatalogueTooLarge =
+    "the catalogue in [ConstantValues] gives far more order-status rows than any real catalogue "
+    "(Tessary shows an empty order-status list)";
 inline constexpr const char* kWriteFailed = "cannot be written";
 inline constexpr const char* kOutputFailed = "standard output: write failed";
 

@@ -8,6 +8,8 @@
 #include "framework/WaitCursor.h"
 #include "platform/ProfileFile.h"
 #include "resources/CommandIds.h"
+#include "resources/Messages.h"
+#include "status/ConditionRows.h"
 #include "views/ConditionListModel.h"
 #include "widgets/ColumnWidths.h"
 
@@ -50,7 +52,13 @@ void CConditionView::buildRows() {
     fw::CWaitCursor wait;
     // The rows the list points to are about to be replaced.
     model_->clear();
-    doc()->data().buildConditionRows();
+    DeedDocument& data = doc()->data();
+    data.buildConditionRows();
+    // A catalogue too large to walk gives no rows; the user learns why once.
+    if (!doc()->toldCatalogueTooLarge && catalogueTooLargeForOrderStatus(data.catalogue())) {
+        doc()->toldCatalogueTooLarge = true;
+        doc()->prompt().warn(this, msg::catalogueTooLargeForOrderStatus());
+    }
 }
 
 void CConditionView::onUpdate(fw::CView* /*sender*/, int hint) {

@@ -209,6 +209,21 @@ TEST_F(Tool, StatusCsvHoldsTheOrderStatusRowsAndTheirCounts) {
     }
 }
 
+TEST_F(Tool, StatusRefusesACatalogueTooLargeToWalk) {
+    dir.write("deeds.dat", deedFile({{1, 1, 2, 1, 2, 1}}));
+    dir.write("huge.ini", "[ConstantValues]\r\nCount=4\r\n"
+                          "Value0001=120120000000000000000000c\r\n"
+                          "Value0002=120121125000000000000000m\r\n"
+                          "Value0003=121125000000000000000000q\r\n"
+                          "Value0004=122125000000000000000000n\r\n");
+    const ProcessResult r = run({"status", "deeds.dat", "--settings", "huge.ini"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("huge.ini: the catalogue in [ConstantValues] gives far more"),
+              std::string::npos)
+        << r.err;
+}
+
 TEST_F(Tool, StatusNamesComeFromTheSettingsCatalogueWhichIsNeverWritten) {
     dir.write("deeds.dat", deedFile({{1, 1, 2, 1, 2, 1}}));
     // A settings file holding a catalogue whose second quality is renamed.
