@@ -100,143 +100,145 @@ TEST(SingleInstance, TellsARunningInstanceFromAMarkerThatCannotBeMade) {
     SingleInstanceLock nowhere(folder.path() + "/missing");
     EXPECT_EQ(nowhere.tryAcquire(), SingleInstanceLock::Outcome::Failed);
     EXPECT_EQ(nowhere.error(), ENOENT);
-    TEST(SingleInstance, TwoRuntimeFoldersStillCannotShareOneWorkingFolder) {
-        TempFolder runtimeA;
-        TempFolder runtimeB;
-        TempFolder work;
-        TempFolder otherWork;
-        SingleInstanceLock first(runtimeA.path(), work.path());
-        ASSERT_TRUE(first.acquire());
+}
 
-        // Another runtime folder, the same working folder: refused, and the marker it took in its
-        // own runtime folder is given back.
-        SingleInstanceLock second(runtimeB.path(), work.path());
-        EXPECT_FALSE(second.acquire());
-        EXPECT_FALSE(second.held());
-        SingleInstanceLock markerOnly(runtimeB.path());
-        EXPECT_TRUE(markerOnly.acquire());
-        markerOnly.release();
+TEST(SingleInstance, TwoRuntimeFoldersStillCannotShareOneWorkingFolder) {
+    TempFolder runtimeA;
+    TempFolder runtimeB;
+    TempFolder work;
+    TempFolder otherWork;
+    SingleInstanceLock first(runtimeA.path(), work.path());
+    ASSERT_TRUE(first.acquire());
 
-        // The same runtime folder, another working folder: the marker refuses it, and the working
-        // folder stays free.
-        SingleInstanceLock third(runtimeA.path(), otherWork.path());
-        EXPECT_FALSE(third.acquire());
-        FolderLock otherFolder(otherWork.path());
-        EXPECT_TRUE(otherFolder.acquire());
-        otherFolder.release();
+    // Another runtime folder, the same working folder: refused, and the marker it took in its
+    // own runtime folder is given back.
+    SingleInstanceLock second(runtimeB.path(), work.path());
+    EXPECT_FALSE(second.acquire());
+    EXPECT_FALSE(second.held());
+    SingleInstanceLock markerOnly(runtimeB.path());
+    EXPECT_TRUE(markerOnly.acquire());
+    markerOnly.release();
 
-        // The lock is on the folder itself: nothing is made in it.
-        EXPECT_TRUE(work.names().empty());
-        first.release();
-        EXPECT_TRUE(second.acquire());
-        FolderLock direct(work.path() + "/");
-        EXPECT_FALSE(direct.acquire());
-        second.release();
-        EXPECT_TRUE(direct.acquire());
-        EXPECT_FALSE(FolderLock(work.file("missing")).acquire());
+    // The same runtime folder, another working folder: the marker refuses it, and the working
+    // folder stays free.
+    SingleInstanceLock third(runtimeA.path(), otherWork.path());
+    EXPECT_FALSE(third.acquire());
+    FolderLock otherFolder(otherWork.path());
+    EXPECT_TRUE(otherFolder.acquire());
+    otherFolder.release();
+
+    // The lock is on the folder itself: nothing is made in it.
+    EXPECT_TRUE(work.names().empty());
+    first.release();
+    EXPECT_TRUE(second.acquire());
+    FolderLock direct(work.path() + "/");
+    EXPECT_FALSE(direct.acquire());
+    second.release();
+    EXPECT_TRUE(direct.acquire());
+    EXPECT_FALSE(FolderLock(work.file("missing")).acquire());
+}
+
+TEST(SingleInstance, ChoosesTheRuntimeFolderElseTheTempFolderWithTheUserId) {
+    TempFolder runtime;
+    TempFolder temp;
+    {
+        EnvironmentOverride xdg("XDG_RUNTIME_DIR", runtime.path().c_str());
+        EXPECT_EQ(SingleInstanceLock().lockPath(),
+                  runtime.path() + "/TESSARY BY KORVANEL.PLIX 2002.lock");
     }
-
-    TEST(SingleInstance, ChoosesTheRuntimeFolderElseTheTempFolderWithTheUserId) {
-        TempFolder runtime;
-        TempFolder temp;
-        {
-            EnvironmentOverride xdg("XDG_RUNTIME_DIR", runtime.path().c_str());
-            EXPECT_EQ(SingleInstanceLock().lockPath(),
-                      runtime.path() + "/TESSARY BY KORVANEL.PLIX 2002.lock");
-        }
-        const std::string inTemp =
-            temp.path() + "/TESSARY BY KORVANEL.PLIX 2002-" + std::to_string(getuid()) + ".lock";
-        EnvironmentOverride tmpdir("TMPDIR", temp.path().c_str());
-        {
-            EnvironmentOverride xdg("XDG_RUNTIME_DIR", nullptr);
-            EXPECT_EQ(SingleInstanceLock().lockPath(), inTemp);
-        }
-        {
-            EnvironmentOverride xdg("XDG_RUNTIME_DIR", (runtime.path() + "/gone").c_str());
-            SingleInstanceLock lock;
-            EXPECT_EQ(lock.lockPath(), inTemp);
-            EXPECT_TRUE(lock.acquire());
-        }
+    const std::string inTemp =
+        temp.path() + "/TESSARY BY KORVANEL.PLIX 2002-" + std::to_string(getuid()) + ".lock";
+    EnvironmentOverride tmpdir("TMPDIR", temp.path().c_str());
+    {
+        EnvironmentOverride xdg("XDG_RUNTIME_DIR", nullptr);
+        EXPECT_EQ(SingleInstanceLock().lockPath(), inTemp);
     }
+    {
+        EnvironmentOverride xdg("XDG_RUNTIME_DIR", (runtime.path() + "/gone").c_str());
+        SingleInstanceLock lock;
+        EXPECT_EQ(lock.lockPath(), inTemp);
+        EXPECT_TRUE(lock.acquire());
+    }
+}
 
-    // Runs a forked process that takes the marker, reports over a pipe whether it got
-    // it, and then either exits without giving it up or waits to be killed. Returns what the child
-    // reported; the child is gone when this returns.
-    bool holdInChildAndEnd(const std::string& folder, bool waitForKill) {
-        int report[2];
-        if (pipe(report) != 0) {
-            return false;
-        }
-        const pid_t pid = fork();
-        if (pid == 0) {
-            close(report[0]);
-            SingleInstanceLock lock(folder);
-            const char got = lock.acquire() ? '1' : '0';
-            if (write(report[1], &got, 1) != 1) {
-                _exit(2);
-            }
-            if (waitForKill) {
-                for (;;) {
-                    pause();
-                }
-            }
-            // Leaves without releasing: no destructor runs.
-            _exit(0);
-        }
-        close(report[1]);
-        char got = '0';
-        const bool reported = pid > 0 && read(report[0], &got, 1) == 1;
+// Runs a forked process that takes the marker, reports over a pipe whether it got
+// it, and then either exits without giving it up or waits to be killed. Returns what the child
+// reported; the child is gone when this returns.
+bool holdInChildAndEnd(const std::string& folder, bool waitForKill) {
+    int report[2];
+    if (pipe(report) != 0) {
+        return false;
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
         close(report[0]);
-        if (pid > 0) {
-            if (waitForKill) {
-                // While the child lives, the marker is held.
-                SingleInstanceLock probe(folder);
-                EXPECT_FALSE(probe.acquire());
-                kill(pid, SIGKILL);
-            }
-            int status = 0;
-            waitpid(pid, &status, 0);
+        SingleInstanceLock lock(folder);
+        const char got = lock.acquire() ? '1' : '0';
+        if (write(report[1], &got, 1) != 1) {
+            _exit(2);
         }
-        return reported && got == '1';
-    }
-
-    TEST(SingleInstance, AnEndedProcessLeavesNoMarkerBehind) {
-        TempFolder folder;
-        ASSERT_TRUE(holdInChildAndEnd(folder.path(), false));
-        SingleInstanceLock afterExit(folder.path());
-        EXPECT_TRUE(afterExit.acquire());
-        afterExit.release();
-
-        ASSERT_TRUE(holdInChildAndEnd(folder.path(), true));
-        SingleInstanceLock afterKill(folder.path());
-        EXPECT_TRUE(afterKill.acquire());
-    }
-
-    TEST(SingleInstance, ReleaseGivesUpTheMarkerThatAForkedChildShares) {
-        TempFolder folder;
-        SingleInstanceLock lock(folder.path());
-        ASSERT_TRUE(lock.acquire());
-        int hold[2];
-        ASSERT_EQ(pipe(hold), 0);
-        const pid_t pid = fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            // The child keeps its copy of the lock file's descriptor until the parent lets it go.
-            close(hold[1]);
-            char ignored;
-            while (read(hold[0], &ignored, 1) > 0) {
+        if (waitForKill) {
+            for (;;) {
+                pause();
             }
-            _exit(0);
         }
-        close(hold[0]);
-        lock.release();
-        SingleInstanceLock next(folder.path());
-        const bool acquired = next.acquire();
-        close(hold[1]);
+        // Leaves without releasing: no destructor runs.
+        _exit(0);
+    }
+    close(report[1]);
+    char got = '0';
+    const bool reported = pid > 0 && read(report[0], &got, 1) == 1;
+    close(report[0]);
+    if (pid > 0) {
+        if (waitForKill) {
+            // While the child lives, the marker is held.
+            SingleInstanceLock probe(folder);
+            EXPECT_FALSE(probe.acquire());
+            kill(pid, SIGKILL);
+        }
         int status = 0;
         waitpid(pid, &status, 0);
-        EXPECT_TRUE(acquired);
     }
+    return reported && got == '1';
+}
+
+TEST(SingleInstance, AnEndedProcessLeavesNoMarkerBehind) {
+    TempFolder folder;
+    ASSERT_TRUE(holdInChildAndEnd(folder.path(), false));
+    SingleInstanceLock afterExit(folder.path());
+    EXPECT_TRUE(afterExit.acquire());
+    afterExit.release();
+
+    ASSERT_TRUE(holdInChildAndEnd(folder.path(), true));
+    SingleInstanceLock afterKill(folder.path());
+    EXPECT_TRUE(afterKill.acquire());
+}
+
+TEST(SingleInstance, ReleaseGivesUpTheMarkerThatAForkedChildShares) {
+    TempFolder folder;
+    SingleInstanceLock lock(folder.path());
+    ASSERT_TRUE(lock.acquire());
+    int hold[2];
+    ASSERT_EQ(pipe(hold), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // The child keeps its copy of the lock file's descriptor until the parent lets it go.
+        close(hold[1]);
+        char ignored;
+        while (read(hold[0], &ignored, 1) > 0) {
+        }
+        _exit(0);
+    }
+    close(hold[0]);
+    lock.release();
+    SingleInstanceLock next(folder.path());
+    const bool acquired = next.acquire();
+    close(hold[1]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(acquired);
+}
 
 } // namespace
 } // namespace tessary
