@@ -163,6 +163,13 @@ DocFileResult DeedDocument::readDocument(std::string_view bytes) {
     // Never trust the count for memory: reserve only what the remaining bytes can hold.
     deeds_.reserve(deeds_.size() + std::min<std::size_t>(static_cast<std::size_t>(count),
                                                          in.remaining() / kMinDeedRecordSize));
+    struct DerivedSlot {
+        std::uint32_t itemCode = 0;
+        std::uint8_t iconIndex = 0;
+        std::uint32_t materialColor = 0;
+        bool used = false;
+    };
+    std::vector<DerivedSlot> derived(1024);
     DocFileResult result;
     for (std::int32_t i = 0; i < count; ++i) {
         Deed read;
@@ -171,7 +178,16 @@ DocFileResult DeedDocument::readDocument(std::string_view bytes) {
             break;
         }
         auto deed = std::make_unique<Deed>(std::move(read));
-        fillDerived(*deed);
+        // A file repeats a few hundred item codes: each one's image and colour are looked up in
+        // the catalogue once, then taken from a small table by item code.
+        DerivedSlot& slot = derived[(deed->itemCode * 2654435761u) >> 22];
+        if (!slot.used || slot.itemCode != deed->itemCode) {
+            fillDerived(*deed);
+            slot = {deed->itemCode, deed->iconIndex, deed->materialColor, true};
+        } else {
+            deed->iconIndex = slot.iconIndex;
+            deed->materialColor = slot.materialColor;
+        }
         if (appendLoading_) {
             deed->serialNumber = ++serialCounter_;
         } else {
