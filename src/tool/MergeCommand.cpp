@@ -26,17 +26,20 @@ int runMerge(const std::vector<std::string>& args, ToolStreams& io) {
     out.raw(files.front()).raw(": ").raw(texts::kMergeRead).raw(": ");
     out.number(static_cast<long long>(doc.deeds().size())).endLine();
     for (std::size_t i = 1; i < files.size(); ++i) {
-        out.raw(files[i]).raw(": ");
         // Tessary's append-load of the file that is open appends nothing.
         if (DeedDocument::sameDocumentFile(files[i], files.front())) {
-            out.raw(texts::kMergeSameFile).endLine();
+            out.raw(files[i]).raw(": ").raw(texts::kMergeSameFile).endLine();
             continue;
         }
         const std::size_t before = doc.deeds().size();
         const std::uint32_t firstNumber = doc.serialCounter() + 1;
         readDeedFile(files[i], doc, &files.front());
         const std::size_t appended = doc.deeds().size() - before;
-        out.raw(texts::kMergeAppended).raw(": ").number(static_cast<long long>(appended));
+        out.raw(files[i])
+            .raw(": ")
+            .raw(texts::kMergeAppended)
+            .raw(": ")
+            .number(static_cast<long long>(appended));
         if (appended > 0) {
             out.raw(" (").raw(texts::kMergeNumbered).raw(" ").number(firstNumber);
             out.raw("-").number(doc.serialCounter()).raw(")");

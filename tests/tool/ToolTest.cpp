@@ -295,6 +295,8 @@ TEST_F(Tool, MergeRenumbersTheAppendedDeedsAsAppendLoadDoes) {
     EXPECT_EQ(cut.status, 1);
     EXPECT_EQ(cut.err,
               "tessary-tool: cut.dat: the file ends inside deed 1 of the 1 it announces\n");
+    EXPECT_EQ(cut.out, "a.dat: deeds read: 3\n"
+                       "b.dat: deeds appended: 2 (registration numbers 10-11)\n");
     EXPECT_EQ(dir.read("out.dat"), merged);
     EXPECT_EQ(dir.names(),
               (std::set<std::string>{"a.dat", "b.dat", "c.dat", "cut.dat", "out.dat"}));
