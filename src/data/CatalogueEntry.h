@@ -25,6 +25,13 @@ struct CatalogueEntry {
     std::uint8_t byte3() const { return static_cast<std::uint8_t>(key >> 24); }
     std::uint8_t byte2() const { return static_cast<std::uint8_t>(key >> 16); }
     std::uint8_t byte1() const { return static_cast<std::uint8_t>(key >> 8); }
+
+    // The bytes by what they hold in a group, category or item type entry.
+    std::uint8_t group() const { return byte3(); }
+    std::uint8_t category() const { return byte2(); }
+    std::uint8_t type() const { return byte1(); }
+    // In a material entry (byte 2 is kMaterialBlock): the material's number.
+    std::uint8_t material() const { return byte1(); }
 };
 
 // Markers in the packed keys.

@@ -16,10 +16,10 @@ bool passesDeedFilter(const Deed& f, const Deed& d) {
 }
 
 bool isInNode(const CatalogueEntry* node, int group, int category) {
-    if (node == nullptr || node->byte3() != group) {
+    if (node == nullptr || node->group() != group) {
         return false;
     }
-    return node->byte2() == 0 || node->byte2() == category;
+    return node->category() == 0 || node->category() == category;
 }
 
 } // namespace tessary

@@ -124,8 +124,8 @@ QComboBox* newList(QWidget* parent, const char* name) {
 
 CDeedEntryDialog::CDeedEntryDialog(QWidget* parent, CTessaryDoc& doc, const CatalogueEntry* node,
                                    const Deed* preset, fw::CInputMethod* inputMethod)
-    : QDialog(parent), doc_(doc), node_(node), group_(node != nullptr ? node->byte3() : 0),
-      nodeCategory_(node != nullptr ? node->byte2() : 0),
+    : QDialog(parent), doc_(doc), node_(node), group_(node != nullptr ? node->group() : 0),
+      nodeCategory_(node != nullptr ? node->category() : 0),
       inputMethod_(inputMethod != nullptr ? inputMethod : &fw::CInputMethod::current()) {
     if (preset != nullptr) {
         deed_ = *preset;

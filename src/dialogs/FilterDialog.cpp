@@ -73,7 +73,7 @@ CFilterDialog::CFilterDialog(QWidget* parent, const Catalogue& catalogue,
                              const CatalogueEntry* node, int mode)
     : QDialog(parent), catalogue_(catalogue), node_(node),
       mode_(mode == kConditionList ? kConditionList : kDeedList),
-      group_(node != nullptr ? node->byte3() : 0) {
+      group_(node != nullptr ? node->group() : 0) {
     setFont(res::dialogFont());
     setWindowTitle(titleOf(mode_));
 
@@ -139,7 +139,7 @@ void CFilterDialog::setDeedFilter(const Deed& filter) {
 }
 
 void CFilterDialog::setConditionFilter(const ConditionRow& filter) {
-    conditionFilter_.copyFrom(filter);
+    conditionFilter_ = filter;
 }
 
 void CFilterDialog::showEvent(QShowEvent* event) {
@@ -178,8 +178,8 @@ void CFilterDialog::fillCategories(QComboBox* list, int wanted) {
     catalogue_.fillCombo(choices, kComboCategories, group_);
     fillList(list, choices, msg::allCategories());
     // A category node already narrows the list to its category.
-    const bool categoryNode = node_ != nullptr && node_->byte2() != 0;
-    selectData(list, categoryNode ? node_->byte2() : wanted);
+    const bool categoryNode = node_ != nullptr && node_->category() != 0;
+    selectData(list, categoryNode ? node_->category() : wanted);
     list->setEnabled(!categoryNode);
 }
 

@@ -14,10 +14,6 @@ CTessaryDoc::CTessaryDoc(fw::CPrompt& prompt, ProfileFile& settings)
     loadCatalogue(settings_, data_.catalogue());
 }
 
-QString CTessaryDoc::deedFileFilter() {
-    return msg::deedFileFilter();
-}
-
 void CTessaryDoc::setPathName(const QString& path) {
     if (path.endsWith(QLatin1Char('/'))) {
         // The working folder's default file: no name of its own in the title.
@@ -115,7 +111,7 @@ bool CTessaryDoc::saveModified() {
 QString CTessaryDoc::askSaveAsPath() {
     fw::FileDialogSpec spec;
     spec.title = msg::saveAsTitle();
-    spec.filter = deedFileFilter();
+    spec.filter = msg::deedFileFilter();
     spec.defaultExtension = QStringLiteral("dat");
     spec.confirmOverwrite = true;
     if (!pathName().isEmpty() && !pathName().endsWith(QLatin1Char('/'))) {
@@ -127,7 +123,7 @@ QString CTessaryDoc::askSaveAsPath() {
 void CTessaryDoc::appendLoad() {
     fw::FileDialogSpec spec;
     spec.title = msg::appendTitle();
-    spec.filter = deedFileFilter();
+    spec.filter = msg::deedFileFilter();
     const QString path = prompt().openFileName(dialogParent(), spec);
     if (path.isEmpty()) {
         return;

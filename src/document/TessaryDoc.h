@@ -79,9 +79,6 @@ public:
     // live above the document).
     std::function<void()> runDownload;
 
-    // The deed file filter of the open and save dialogs.
-    static QString deedFileFilter();
-
 private:
     void reportFileError(const DocFileResult& result, const QString& path);
 

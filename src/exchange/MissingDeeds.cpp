@@ -76,8 +76,8 @@ MissingDeeds buildMissingDeeds(const Catalogue& catalogue, const CatalogueEntry*
     if (node == nullptr) {
         return result;
     }
-    const int group = node->byte3();
-    const int nodeCategory = node->byte2();
+    const int group = node->group();
+    const int nodeCategory = node->category();
     const Limits limits = limitsOf(catalogue, group);
 
     // The categories in scope: the node's, else the filter's, else every one of the group.

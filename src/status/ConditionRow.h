@@ -11,11 +11,6 @@
 namespace tessary {
 
 struct ConditionRow {
-    ConditionRow() = default;
-    virtual ~ConditionRow() = default;
-    ConditionRow(const ConditionRow&) = default;
-    ConditionRow& operator=(const ConditionRow&) = default;
-
     // group bits 24-31, category 16-23, bits 8-15 zero, material 0-7.
     std::uint32_t firstKey = 0;
     // quality bits 24-31, quantity 16-23: equal to the orderCode of the order's deeds.
@@ -49,8 +44,6 @@ struct ConditionRow {
     std::string sortKey(int sortItem, std::string_view order) const;
     // Appends the same key to `out`.
     void appendSortKey(std::string& out, int sortItem, std::string_view order) const;
-
-    void copyFrom(const ConditionRow& other) { *this = other; }
 };
 
 // A row passes when each of the filter's group, category, material, quality and quantity is 0

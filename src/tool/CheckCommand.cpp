@@ -65,8 +65,8 @@ void printSummary(TextOut& out, const std::string& path, const DeedDocument& doc
 
     std::map<int, std::size_t> perGroup;
     for (const CatalogueEntry& entry : catalogue.entries()) {
-        if (entry.byte3() <= kMaxGroupOrCategory && entry.byte2() == 0) {
-            perGroup[entry.byte3()] = 0;
+        if (entry.group() <= kMaxGroupOrCategory && entry.category() == 0) {
+            perGroup[entry.group()] = 0;
         }
     }
     for (const auto& deed : doc.deeds()) {

@@ -20,11 +20,11 @@ namespace tessary {
 namespace {
 
 bool isGroupEntry(const CatalogueEntry& e) {
-    return e.byte3() <= kMaxGroupOrCategory && e.byte2() == 0 && e.byte1() == 0;
+    return e.group() <= kMaxGroupOrCategory && e.category() == 0 && e.type() == 0;
 }
 
 bool isCategoryEntry(const CatalogueEntry& e) {
-    return e.byte3() <= kMaxGroupOrCategory && e.byte2() != 0 && e.byte1() == 0;
+    return e.group() <= kMaxGroupOrCategory && e.category() != 0 && e.type() == 0;
 }
 
 // The tree shows an entry's image unchanged when the item is selected, so the selected-state
@@ -121,7 +121,7 @@ void CCategoryView::buildTree() {
             }
             group = makeItem(entry);
             addTopLevelItem(group);
-            groupExpand = settings::read(profile, settings::kGroupExpand, entry.byte3()) != 0;
+            groupExpand = settings::read(profile, settings::kGroupExpand, entry.group()) != 0;
         } else if (isCategoryEntry(entry) && group != nullptr) {
             group->addChild(makeItem(entry));
         }
@@ -207,7 +207,7 @@ void CCategoryView::onExpandedChanged(QTreeWidgetItem* item, bool expanded) {
     if (entry == nullptr) {
         return;
     }
-    settings::write(doc_->settings(), settings::kGroupExpand, entry->byte3(), expanded ? 1 : 0);
+    settings::write(doc_->settings(), settings::kGroupExpand, entry->group(), expanded ? 1 : 0);
     // A category hidden by collapsing its group cannot stay the selection: the group takes it,
     // as the user sees it.
     if (!expanded && currentItem() != nullptr && currentItem()->parent() == item) {

@@ -162,8 +162,7 @@ TEST(ConditionRowKey, SortKeysOfEveryItem) {
     EXPECT_EQ(r.sortKey(99, "040302010"), "");
     EXPECT_EQ(r.sortKey(99, "04030201000"), "");
 
-    ConditionRow copy;
-    copy.copyFrom(r);
+    ConditionRow copy = r;
     EXPECT_EQ(copy.sortKey(4, ""), r.sortKey(4, ""));
     EXPECT_EQ(copy.countType(8), 0);
     EXPECT_EQ(copy.countType(0), 0);
