@@ -1,6 +1,7 @@
 // Benchmarks of the core on a collection of 1,000,000 deeds: reading and writing the deed file,
 // counting the order status, and sorting the deed list (each key built once, against the naive
 // sort that builds both keys in every comparison).
+#include "BenchDeeds.h"
 #include "content/DeedDocument.h"
 #include "data/Catalogue.h"
 #include "data/DeedFile.h"
@@ -23,40 +24,8 @@ constexpr int kDeedCount = 1'000'000;
 
 // A plausible collection: valid items of every group, a third with comments, some Japanese.
 const std::string& deedFileImage() {
-    static const std::string image = [] {
-        Catalogue catalogue;
-        catalogue.buildDefault();
-        std::vector<std::uint32_t> typeKeys;
-        for (const CatalogueEntry& e : catalogue.entries()) {
-            if (e.byte3() <= 4 && e.byte2() >= 1 && e.byte2() <= 120 && e.byte1() >= 1) {
-                typeKeys.push_back(e.key);
-            }
-        }
-        const int materials[] = {0, 1, 9, 1, 4};
-        const char* words[] = {"sell", "keep", "\x82\xa0\x82\xa2", "trade", "\xb1\xb2", "guild"};
-        std::mt19937 random(42);
-        std::string out;
-        appendDeedCount(out, kDeedCount);
-        for (int i = 0; i < kDeedCount; ++i) {
-            const std::uint32_t key = typeKeys[random() % typeKeys.size()];
-            const int group = static_cast<int>(key >> 24);
-            Deed d;
-            d.itemCode = key | static_cast<std::uint32_t>(1 + random() % materials[group]);
-            d.orderCode = Deed::makeOrderCode(1 + static_cast<int>(random() % 2),
-                                              1 + static_cast<int>(random() % 3));
-            d.combined = d.isLarge() ? static_cast<std::uint16_t>((random() % 64) << 10)
-                                     : static_cast<std::uint16_t>(random() % 11);
-            d.serialNumber = static_cast<std::uint32_t>(i + 1);
-            if (random() % 3 == 0) {
-                for (unsigned n = 1 + random() % 3; n > 0; --n) {
-                    d.comment += words[random() % 6];
-                    d.comment += ' ';
-                }
-            }
-            appendDeedRecord(out, d);
-        }
-        return out;
-    }();
+    static const std::string image =
+        bench::benchDeedFile(kDeedCount, 42, bench::BenchComments::Varied);
     return image;
 }
 

@@ -1,5 +1,6 @@
 // Benchmarks of the desktop program on a collection of 1,000,000 deeds: opening the file in the
 // main window, listing a group's deeds sorted, and switching to the order-status list.
+#include "BenchDeeds.h"
 #include "app/MainFrame.h"
 #include "app/TessaryApp.h"
 #include "data/Catalogue.h"
@@ -42,30 +43,7 @@ std::string makeFolder() {
 }
 
 void writeDeedFile(const std::string& path) {
-    Catalogue catalogue;
-    catalogue.buildDefault();
-    std::vector<std::uint32_t> typeKeys;
-    for (const CatalogueEntry& e : catalogue.entries()) {
-        if (e.byte3() <= 4 && e.byte2() >= 1 && e.byte2() <= 120 && e.byte1() >= 1) {
-            typeKeys.push_back(e.key);
-        }
-    }
-    const int materials[] = {0, 1, 9, 1, 4};
-    std::mt19937 random(7);
-    std::string out;
-    appendDeedCount(out, kDeedCount);
-    for (int i = 0; i < kDeedCount; ++i) {
-        const std::uint32_t key = typeKeys[random() % typeKeys.size()];
-        Deed d;
-        d.itemCode = key | static_cast<std::uint32_t>(1 + random() % materials[key >> 24]);
-        d.orderCode = Deed::makeOrderCode(1 + static_cast<int>(random() % 2),
-                                          1 + static_cast<int>(random() % 3));
-        d.serialNumber = static_cast<std::uint32_t>(i + 1);
-        if (random() % 3 == 0) {
-            d.comment = "trade";
-        }
-        appendDeedRecord(out, d);
-    }
+    const std::string out = bench::benchDeedFile(kDeedCount, 7, bench::BenchComments::Trade);
     FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(out.data(), 1, out.size(), f);
     std::fclose(f);

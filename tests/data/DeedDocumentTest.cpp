@@ -1,5 +1,6 @@
 #include "content/DeedDocument.h"
 #include "data/DeedFile.h"
+#include "support/DeedFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -23,14 +24,11 @@ std::unique_ptr<Deed> newDeed(int group, int category, int type, int material, i
 }
 
 std::string fileWithSerials(std::initializer_list<std::uint32_t> serials) {
-    std::string out;
-    appendDeedCount(out, static_cast<std::int32_t>(serials.size()));
+    std::vector<Deed> deeds;
     for (const std::uint32_t s : serials) {
-        Deed d = *newDeed(2, 3, 4, 5, 1, 2, "n" + std::to_string(s));
-        d.serialNumber = s;
-        appendDeedRecord(out, d);
+        deeds.push_back(test::makeDeed(2, 3, 4, 5, 1, 2, s, "n" + std::to_string(s)));
     }
-    return out;
+    return test::deedFileOf(deeds);
 }
 
 std::vector<std::uint32_t> serialsOf(const DeedDocument& doc) {

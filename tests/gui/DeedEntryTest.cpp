@@ -134,12 +134,7 @@ class DeedEntry : public ::testing::Test {
 protected:
     // Opens a deed file holding `deeds`: an unmodified document with nothing to undo.
     void loadDeeds(std::initializer_list<Deed> deeds) {
-        std::string file;
-        appendDeedCount(file, static_cast<std::int32_t>(deeds.size()));
-        for (const Deed& d : deeds) {
-            appendDeedRecord(file, d);
-        }
-        fx.dir.write("deeds.dat", file);
+        fx.dir.write("deeds.dat", deedFileOf(deeds));
         ASSERT_TRUE(fx.doc->data().openDocument(fx.dir.file("deeds.dat")).ok());
     }
     void openList(int group, int category = 0) {

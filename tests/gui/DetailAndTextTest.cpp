@@ -43,17 +43,6 @@ Deed deed(int group, int category, int type, int material, int quality, int quan
     return d;
 }
 
-std::string deedFile(std::initializer_list<Deed> deeds) {
-    std::string out;
-    appendDeedCount(out, static_cast<std::int32_t>(deeds.size()));
-    std::uint32_t serial = 0;
-    for (Deed d : deeds) {
-        d.serialNumber = ++serial;
-        appendDeedRecord(out, d);
-    }
-    return out;
-}
-
 // What a detail dialog showed when it came up.
 struct ShownDetail {
     QString title;
@@ -67,29 +56,11 @@ struct ShownDetail {
 };
 
 // The program started in a temporary working folder.
-class DetailAndText : public ::testing::Test {
+class DetailAndText : public test::ProgramTest {
 protected:
     void start(std::initializer_list<Deed> deeds) {
-        dir.write("Tessary.dat", deedFile(deeds));
-        app = std::make_unique<CTessaryApp>(prompt, dir.path(), dir.path());
-        ASSERT_TRUE(app->start());
-        frame = app->mainFrame();
-    }
-    bool enabled(int id) { return frame->router().isEnabled(id); }
-    bool run(int id) { return frame->router().execute(id); }
-    CTessaryDoc& doc() { return *app->document(); }
-
-    // Chooses the group or category node in the category tree, as a click does.
-    void chooseNode(int group, int category) {
-        CCategoryView* tree = frame->categoryView();
-        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-            const CatalogueEntry* entry = CCategoryView::entryOf(*it);
-            if (entry != nullptr && entry->key == makeKey(group, category, 0)) {
-                tree->setCurrentItem(*it);
-                return;
-            }
-        }
-        FAIL() << "no tree node " << group << "/" << category;
+        dir.write("Tessary.dat", test::numberedDeedFileOf(deeds));
+        startProgram();
     }
     static void selectRow(QTreeView& view, int row) {
         const QModelIndex index = view.model()->index(row, 0);
@@ -183,11 +154,6 @@ protected:
         ADD_FAILURE() << "no 終了 button";
         dialog.reject();
     }
-
-    TempDir dir;
-    ScriptedPrompt prompt;
-    std::unique_ptr<CTessaryApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -534,27 +534,9 @@ TEST_F(ExportDialogTest, BrowseAsksForASaveFileAndEscapeCancels) {
 // ---------------------------------------------------------------------------------------------
 // From the menu of the running program
 
-class ExportProgram : public ::testing::Test {
+class ExportProgram : public test::ProgramTest {
 protected:
-    void start(std::initializer_list<Deed> deeds) {
-        dir.write("Tessary.dat", test::deedFileOf(deeds));
-        app = std::make_unique<CTessaryApp>(prompt, dir.path(), dir.path());
-        ASSERT_TRUE(app->start());
-        frame = app->mainFrame();
-    }
-    bool enabled(int id) { return frame->router().isEnabled(id); }
-    bool run(int id) { return frame->router().execute(id); }
-    void chooseNode(int group, int category) {
-        CCategoryView* tree = frame->categoryView();
-        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-            const CatalogueEntry* entry = CCategoryView::entryOf(*it);
-            if (entry != nullptr && entry->key == makeKey(group, category, 0)) {
-                tree->setCurrentItem(*it);
-                return;
-            }
-        }
-        FAIL() << "no tree node " << group << "/" << category;
-    }
+    void start(std::initializer_list<Deed> deeds) { startProgram(deeds); }
     // Exports through the menu command with the items 連番 and 登録番号 into `name`.
     void exportSerials(const std::string& name) {
         test::ModalAnswer answer([&](QDialog& dialog) {
@@ -570,11 +552,6 @@ protected:
         ASSERT_TRUE(run(cmd::Export));
         ASSERT_TRUE(answer.answered());
     }
-
-    TempDir dir;
-    ScriptedPrompt prompt;
-    std::unique_ptr<CTessaryApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 TEST_F(ExportProgram, WritesTheRowsInTheListsOrderFromTheMenu) {

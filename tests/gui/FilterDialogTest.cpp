@@ -93,35 +93,15 @@ const QString kAllQuantities = QStringLiteral(" < すべての数量 >");
 const QString kFilterSet = QStringLiteral("表示条件あり");
 
 // The program started in a temporary working folder on a deed file of the test's choosing.
-class FilterProgram : public ::testing::Test {
+class FilterProgram : public test::ProgramTest {
 protected:
-    void start(const std::vector<Deed>& deeds) {
-        std::string file;
-        appendDeedCount(file, static_cast<std::int32_t>(deeds.size()));
-        for (const Deed& d : deeds) {
-            appendDeedRecord(file, d);
-        }
-        dir.write("Tessary.dat", file);
-        app = std::make_unique<CTessaryApp>(prompt, dir.path(), dir.path());
-        ASSERT_TRUE(app->start());
-        frame = app->mainFrame();
-    }
-    bool enabled(int id) { return frame->router().isEnabled(id); }
-    bool run(int id) { return frame->router().execute(id); }
-    DeedDocument& data() { return app->document()->data(); }
+    void start(const std::vector<Deed>& deeds) { startProgram(deeds); }
 
     // Selects a group (category 0) or category node of the tree as the user does.
     void selectNode(int group, int category = 0) {
-        CCategoryView* tree = frame->categoryView();
-        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-            const CatalogueEntry* entry = CCategoryView::entryOf(*it);
-            if (entry != nullptr && entry->key == makeKey(group, category, 0)) {
-                tree->setCurrentItem(*it);
-                ASSERT_EQ(data().selectedEntry(), entry);
-                return;
-            }
-        }
-        FAIL() << "no tree node " << group << "/" << category;
+        chooseNode(group, category);
+        const CatalogueEntry* entry = data().selectedEntry();
+        ASSERT_TRUE(entry != nullptr && entry->key == makeKey(group, category, 0));
     }
 
     std::vector<std::uint32_t> deedRows() {
@@ -140,11 +120,6 @@ protected:
         std::sort(out.begin(), out.end());
         return out;
     }
-
-    TempDir dir;
-    ScriptedPrompt prompt;
-    std::unique_ptr<CTessaryApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 using Serials = std::vector<std::uint32_t>;

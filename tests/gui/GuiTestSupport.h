@@ -2,17 +2,23 @@
 // temporary working folder.
 #pragma once
 
+#include "app/MainFrame.h"
+#include "app/TessaryApp.h"
 #include "data/DeedFile.h"
 #include "document/TessaryDoc.h"
+#include "framework/CommandRouter.h"
 #include "framework/Prompt.h"
 #include "platform/ProfileFile.h"
+#include "support/DeedFiles.h"
 #include "support/TempDir.h"
+#include "views/CategoryView.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QTreeWidgetItemIterator>
 
 #include <gtest/gtest.h>
 
@@ -70,27 +76,6 @@ private:
     }
 };
 
-// A deed of the given indices, registration number and comment.
-inline Deed makeDeed(int group, int category, int type, int material, int quality, int quantity,
-                     std::uint32_t serial = 0, std::string comment = {}) {
-    Deed d;
-    d.itemCode = Deed::makeItemCode(group, category, type, material);
-    d.orderCode = Deed::makeOrderCode(quality, quantity);
-    d.serialNumber = serial;
-    d.comment = std::move(comment);
-    return d;
-}
-
-// The deed file holding `deeds` as they are.
-inline std::string deedFileOf(std::initializer_list<Deed> deeds) {
-    std::string out;
-    appendDeedCount(out, static_cast<std::int32_t>(deeds.size()));
-    for (const Deed& d : deeds) {
-        appendDeedRecord(out, d);
-    }
-    return out;
-}
-
 // A document whose settings file lives in a fresh temporary folder.
 struct DocFixture {
     TempDir dir;
@@ -115,6 +100,44 @@ struct DocFixture {
             throw std::runtime_error("no such node");
         }
     }
+};
+
+// The program started in a fresh temporary working folder, as a user starts it there.
+class ProgramTest : public ::testing::Test {
+protected:
+    // Starts the program on the folder as it is.
+    void startProgram() {
+        app = std::make_unique<CTessaryApp>(prompt, dir.path(), dir.path());
+        ASSERT_TRUE(app->start());
+        frame = app->mainFrame();
+    }
+    // Starts the program on a deed file that holds `deeds`.
+    void startProgram(const std::vector<Deed>& deeds) {
+        dir.write("Tessary.dat", deedFileOf(deeds));
+        startProgram();
+    }
+    bool enabled(int id) { return frame->router().isEnabled(id); }
+    bool run(int id) { return frame->router().execute(id); }
+    CTessaryDoc& doc() { return *app->document(); }
+    DeedDocument& data() { return app->document()->data(); }
+
+    // Chooses the group (category 0) or category node of the category tree, as a click does.
+    void chooseNode(int group, int category = 0) {
+        CCategoryView* tree = frame->categoryView();
+        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+            const CatalogueEntry* entry = CCategoryView::entryOf(*it);
+            if (entry != nullptr && entry->key == makeKey(group, category, 0)) {
+                tree->setCurrentItem(*it);
+                return;
+            }
+        }
+        FAIL() << "no tree node " << group << "/" << category;
+    }
+
+    TempDir dir;
+    ScriptedPrompt prompt;
+    std::unique_ptr<CTessaryApp> app;
+    CMainFrame* frame = nullptr;
 };
 
 // Answers the modal dialog the next command opens, from a zero-delay timer that fires inside the

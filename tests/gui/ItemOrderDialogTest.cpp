@@ -83,26 +83,17 @@ const QStringList kDeedItems{QStringLiteral(" 種類"),    QStringLiteral(" 材�
                              QStringLiteral(" 結合数"),  QStringLiteral(" 備考"),
                              QStringLiteral(" 登録番号")};
 
-class ItemOrderProgram : public ::testing::Test {
+class ItemOrderProgram : public test::ProgramTest {
 protected:
     // Starts the program on a deed file and, when given, a settings value of section "Settings".
     void start(const std::vector<Deed>& deeds, const std::string& key = {},
                const std::string& value = {}) {
-        std::string file;
-        appendDeedCount(file, static_cast<std::int32_t>(deeds.size()));
-        for (const Deed& d : deeds) {
-            appendDeedRecord(file, d);
-        }
-        dir.write("Tessary.dat", file);
         if (!key.empty()) {
             ProfileFile settings(dir.file("Tessary.ini"));
             ASSERT_TRUE(settings.writeString("Settings", key, value));
         }
-        app = std::make_unique<CTessaryApp>(prompt, dir.path(), dir.path());
-        ASSERT_TRUE(app->start());
-        frame = app->mainFrame();
+        startProgram(deeds);
     }
-    bool run(int id) { return frame->router().execute(id); }
     // The value stored on disk, read afresh from the file.
     std::string stored(const std::string& key) {
         return ProfileFile(dir.file("Tessary.ini")).readString("Settings", key, "<none>");
@@ -114,11 +105,6 @@ protected:
         }
         return out;
     }
-
-    TempDir dir;
-    ScriptedPrompt prompt;
-    std::unique_ptr<CTessaryApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 using Serials = std::vector<std::uint32_t>;

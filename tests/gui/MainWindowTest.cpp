@@ -34,27 +34,15 @@ using test::ScriptedPrompt;
 using test::TempDir;
 
 // The program started in a temporary working folder.
-class Program : public ::testing::Test {
+class Program : public test::ProgramTest {
 protected:
-    void start() {
-        app = std::make_unique<CTessaryApp>(prompt, dir.path(), dir.path());
-        ASSERT_TRUE(app->start());
-        frame = app->mainFrame();
-    }
-    bool enabled(int id) { return frame->router().isEnabled(id); }
-    bool run(int id) { return frame->router().execute(id); }
-    CTessaryDoc& doc() { return *app->document(); }
+    void start() { startProgram(); }
     // Closes the window as the user does; true when it closed.
     bool closeWindow() {
         QCloseEvent event;
         QApplication::sendEvent(frame, &event);
         return event.isAccepted();
     }
-
-    TempDir dir;
-    ScriptedPrompt prompt;
-    std::unique_ptr<CTessaryApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 TEST_F(Program, FirstStartCreatesAnEmptyDeedFileAndTheCatalogueSettings) {

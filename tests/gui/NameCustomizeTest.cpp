@@ -79,15 +79,13 @@ void rename(CNameCustomizeDialog& d, NamingKind kind, const QString& name, const
     EXPECT_TRUE(d.isVisible()); // Enter in the editor does not press a button
 }
 
-class Naming : public ::testing::Test {
+class Naming : public test::ProgramTest {
 protected:
     void start(std::initializer_list<Deed> deeds = {}) {
         if (!dir.exists("Tessary.dat")) {
             dir.write("Tessary.dat", test::deedFileOf(deeds));
         }
-        app = std::make_unique<CTessaryApp>(prompt, dir.path(), dir.path());
-        ASSERT_TRUE(app->start());
-        frame = app->mainFrame();
+        startProgram();
     }
     void stop() {
         QCloseEvent close;
@@ -96,8 +94,6 @@ protected:
         app.reset();
         frame = nullptr;
     }
-    bool run(int id) { return frame->router().execute(id); }
-    CTessaryDoc& doc() { return *app->document(); }
     // Runs the naming command; `fill` works the dialog and must close it.
     bool customize(const std::function<void(CNameCustomizeDialog&)>& fill) {
         ModalAnswer answer([&](QDialog& d) { fill(naming(d)); });
@@ -111,11 +107,6 @@ protected:
         }
         return texts;
     }
-
-    TempDir dir;
-    ScriptedPrompt prompt;
-    std::unique_ptr<CTessaryApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 TEST_F(Naming, RenamingAQualityShowsEverywhereAtOnceAndSurvivesARestart) {

@@ -28,15 +28,13 @@ using test::ModalAnswer;
 using test::ScriptedPrompt;
 using test::TempDir;
 
-class TypeListWindow : public ::testing::Test {
+class TypeListWindow : public test::ProgramTest {
 protected:
     void start(std::initializer_list<Deed> deeds = {}) {
         if (!dir.exists("Tessary.dat")) {
             dir.write("Tessary.dat", test::deedFileOf(deeds));
         }
-        app = std::make_unique<CTessaryApp>(prompt, dir.path(), dir.path());
-        ASSERT_TRUE(app->start());
-        frame = app->mainFrame();
+        startProgram();
     }
     void stop() {
         QCloseEvent close;
@@ -74,11 +72,6 @@ protected:
         }
         return texts;
     }
-
-    TempDir dir;
-    ScriptedPrompt prompt;
-    std::unique_ptr<CTessaryApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 TEST_F(TypeListWindow, ListsEveryTypeSortedInOneWindowWithoutAMenu) {

@@ -5,6 +5,7 @@
 #include "platform/Cp932.h"
 #include "platform/ProfileFile.h"
 #include "resources/SettingsKeys.h"
+#include "support/DeedFiles.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 
@@ -28,17 +29,14 @@ struct DeedFields {
 
 // A deed file image written by the core's writer, which the deed file tests check byte for byte.
 std::string deedFile(const std::vector<DeedFields>& deeds) {
-    std::string bytes;
-    appendDeedCount(bytes, static_cast<std::int32_t>(deeds.size()));
+    std::vector<Deed> built;
     for (const DeedFields& s : deeds) {
-        Deed deed;
-        deed.itemCode = Deed::makeItemCode(s.group, s.category, s.type, s.material);
-        deed.orderCode = Deed::makeOrderCode(s.quality, s.quantity);
-        deed.serialNumber = s.serial;
+        Deed deed = test::makeDeed(s.group, s.category, s.type, s.material, s.quality, s.quantity,
+                                   s.serial);
         deed.combined = s.combined;
-        appendDeedRecord(bytes, deed);
+        built.push_back(deed);
     }
-    return bytes;
+    return test::deedFileOf(built);
 }
 
 std::vector<std::string> lines(const std::string& text) {
