@@ -109,42 +109,40 @@ int Catalogue::fillCombo(std::vector<ComboChoice>& choices, int kind, int a, int
     int multiplier = 0;
     const std::uint32_t typeKey = makeKey(a, b, c);
     for (const CatalogueEntry& e : entries_) {
-        const int b3 = e.byte3();
-        const int b2 = e.byte2();
-        const int b1 = e.byte1();
         switch (kind) {
         case kComboGroups:
-            if (b3 <= kMaxGroupOrCategory && b2 == 0 && b1 == 0) {
-                add(e.name, b3);
+            if (e.group() <= kMaxGroupOrCategory && e.category() == 0 && e.type() == 0) {
+                add(e.name, e.group());
             }
             break;
         case kComboCategories:
-            if (b3 == a && b2 >= 1 && b2 <= kMaxGroupOrCategory && b1 == 0) {
-                add(e.name, b2);
+            if (e.group() == a && e.category() >= 1 && e.category() <= kMaxGroupOrCategory &&
+                e.type() == 0) {
+                add(e.name, e.category());
             }
             break;
         case kComboTypes:
-            if (b3 == a && b2 == b && b1 >= 1) {
-                add(e.name, b1);
+            if (e.group() == a && e.category() == b && e.type() >= 1) {
+                add(e.name, e.type());
             }
             break;
         case kComboMaterials:
-            if (b3 == a && b2 == kMaterialBlock && b1 >= 1) {
-                add(e.name, b1);
+            if (e.group() == a && e.category() == kMaterialBlock && e.material() >= 1) {
+                add(e.name, e.material());
             }
             break;
         case kComboQualities:
-            if (b3 == kQualityBlock && b2 >= 1) {
-                add(e.name, b2);
+            if (e.group() == kQualityBlock && e.quality() >= 1) {
+                add(e.name, e.quality());
             }
             break;
         case kComboQuantities:
             if (e.key == typeKey) {
                 multiplier = e.partCount;
             }
-            if (b3 == kQuantityBlock && b2 >= 1) {
+            if (e.group() == kQuantityBlock && e.quantity() >= 1) {
                 add(std::to_string(static_cast<long long>(parseLeadingInt(e.name)) * multiplier),
-                    b2);
+                    e.quantity());
             }
             break;
         default:

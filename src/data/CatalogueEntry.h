@@ -32,6 +32,9 @@ struct CatalogueEntry {
     std::uint8_t type() const { return byte1(); }
     // In a material entry (byte 2 is kMaterialBlock): the material's number.
     std::uint8_t material() const { return byte1(); }
+    // In a quality or quantity entry (byte 3 is kQualityBlock or kQuantityBlock): its number.
+    std::uint8_t quality() const { return byte2(); }
+    std::uint8_t quantity() const { return byte2(); }
 };
 
 // Markers in the packed keys.

@@ -6,25 +6,25 @@ namespace tessary {
 namespace {
 
 bool isGroupKey(const CatalogueEntry& e) {
-    return e.byte3() <= kMaxGroupOrCategory && e.byte2() == 0 && e.byte1() == 0;
+    return e.group() <= kMaxGroupOrCategory && e.category() == 0 && e.type() == 0;
 }
 
 bool isCategoryKey(const CatalogueEntry& e) {
-    return e.byte3() <= kMaxGroupOrCategory && e.byte2() >= 1 && e.byte2() <= kMaxGroupOrCategory &&
-           e.byte1() == 0;
+    return e.group() <= kMaxGroupOrCategory && e.category() >= 1 &&
+           e.category() <= kMaxGroupOrCategory && e.type() == 0;
 }
 
 bool isTypeKey(const CatalogueEntry& e) {
-    return e.byte3() <= kMaxGroupOrCategory && e.byte2() >= 1 && e.byte2() <= kMaxGroupOrCategory &&
-           e.byte1() >= 1;
+    return e.group() <= kMaxGroupOrCategory && e.category() >= 1 &&
+           e.category() <= kMaxGroupOrCategory && e.type() >= 1;
 }
 
 bool isMaterialKey(const CatalogueEntry& e) {
-    return e.byte3() <= kMaxGroupOrCategory && e.byte2() == kMaterialBlock && e.byte1() >= 1;
+    return e.group() <= kMaxGroupOrCategory && e.category() == kMaterialBlock && e.material() >= 1;
 }
 
 bool isQualityKey(const CatalogueEntry& e) {
-    return e.byte3() == kQualityBlock && e.byte2() >= 1;
+    return e.group() == kQualityBlock && e.quality() >= 1;
 }
 
 bool isAsciiSpace(char c) {

@@ -11,13 +11,13 @@ std::vector<TypeListRow> typeListRows(const Catalogue& catalogue) {
     std::string group;
     std::string category;
     for (const CatalogueEntry& e : catalogue.entries()) {
-        if (e.byte3() > kMaxGroupOrCategory) {
+        if (e.group() > kMaxGroupOrCategory) {
             continue; // qualities and quantities
         }
-        if (e.byte2() == 0 && e.byte1() == 0) {
+        if (e.category() == 0 && e.type() == 0) {
             group = e.name;
-        } else if (e.byte2() >= 1 && e.byte2() <= kMaxGroupOrCategory) {
-            if (e.byte1() == 0) {
+        } else if (e.category() >= 1 && e.category() <= kMaxGroupOrCategory) {
+            if (e.type() == 0) {
                 category = e.name;
             } else {
                 rows.push_back({{" " + e.name, " " + category, " " + group}});

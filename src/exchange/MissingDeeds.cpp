@@ -28,21 +28,19 @@ struct Limits {
 Limits limitsOf(const Catalogue& catalogue, int group) {
     Limits limits;
     for (const CatalogueEntry& e : catalogue.entries()) {
-        const int byte3 = e.byte3();
-        const int byte2 = e.byte2();
-        const int byte1 = e.byte1();
-        if (byte3 == group) {
-            if (byte2 <= kMaxGroupOrCategory) {
-                limits.categories = std::max(limits.categories, byte2);
-                limits.types[static_cast<std::size_t>(byte2)] =
-                    std::max(limits.types[static_cast<std::size_t>(byte2)], byte1);
-            } else if (byte2 == kMaterialBlock) {
-                limits.materials = std::max(limits.materials, byte1);
+        const int category = e.category();
+        if (e.group() == group) {
+            if (category <= kMaxGroupOrCategory) {
+                limits.categories = std::max(limits.categories, category);
+                limits.types[static_cast<std::size_t>(category)] =
+                    std::max(limits.types[static_cast<std::size_t>(category)], int{e.type()});
+            } else if (category == kMaterialBlock) {
+                limits.materials = std::max(limits.materials, int{e.material()});
             }
-        } else if (byte3 == kQualityBlock) {
-            limits.qualities = std::max(limits.qualities, byte2);
-        } else if (byte3 == kQuantityBlock) {
-            limits.quantities = std::max(limits.quantities, byte2);
+        } else if (e.group() == kQualityBlock) {
+            limits.qualities = std::max(limits.qualities, int{e.quality()});
+        } else if (e.group() == kQuantityBlock) {
+            limits.quantities = std::max(limits.quantities, int{e.quantity()});
         }
     }
     return limits;

@@ -39,22 +39,20 @@ struct CatalogueLimits {
 
     explicit CatalogueLimits(const Catalogue& catalogue) {
         for (const CatalogueEntry& e : catalogue.entries()) {
-            const int b1 = e.byte1();
-            const int b3 = e.byte3();
-            const int b2 = e.byte2();
-            if (b3 <= kMaxGroupOrCategory) {
-                groups = std::max(groups, b3);
-                auto& category = categories[static_cast<std::size_t>(b3)];
-                auto& material = materials[static_cast<std::size_t>(b3)];
-                if (b2 <= kMaxGroupOrCategory) {
-                    category = std::max(category, b2);
-                } else if (b2 == kMaterialBlock) {
-                    material = std::max(material, b1);
+            const int group = e.group();
+            if (group <= kMaxGroupOrCategory) {
+                groups = std::max(groups, group);
+                auto& category = categories[static_cast<std::size_t>(group)];
+                auto& material = materials[static_cast<std::size_t>(group)];
+                if (e.category() <= kMaxGroupOrCategory) {
+                    category = std::max(category, int{e.category()});
+                } else if (e.category() == kMaterialBlock) {
+                    material = std::max(material, int{e.material()});
                 }
-            } else if (b3 == kQualityBlock) {
-                qualities = std::max(qualities, b2);
-            } else if (b3 == kQuantityBlock) {
-                quantities = std::max(quantities, b2);
+            } else if (group == kQualityBlock) {
+                qualities = std::max(qualities, int{e.quality()});
+            } else if (group == kQuantityBlock) {
+                quantities = std::max(quantities, int{e.quantity()});
             }
         }
     }
