@@ -20,7 +20,7 @@ void DeedDocument::fillDerived(Deed& deed) const {
 
 // --- edits ----------------------------------------------------------------------------------
 
-void DeedDocument::recordEdit(int kind, const Deed& snapshot) {
+void DeedDocument::recordEdit(EditKind kind, const Deed& snapshot) {
     lastEdit_ = kind;
     lastEditSnapshot_ = snapshot;
     modified_ = true;

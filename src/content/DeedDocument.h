@@ -63,7 +63,7 @@ enum EditKind : int {
 
 // What an undo changed, so a list can mirror it without a rebuild.
 struct UndoResult {
-    int kind = kEditNone;
+    EditKind kind = kEditNone;
     // Register or copy: the registration number of the deed that was removed.
     std::uint32_t removedSerial = 0;
     // Delete: the deed put back at the end of the list.
@@ -98,7 +98,7 @@ public:
     Deed* copyDeed(std::unique_ptr<Deed> deed);
 
     // --- edit history -----------------------------------------------------------------------
-    int lastEdit() const { return lastEdit_; }
+    EditKind lastEdit() const { return lastEdit_; }
     const Deed& lastEditSnapshot() const { return lastEditSnapshot_; }
     // Reverts the last edit (does nothing when there is none).
     UndoResult undoLastEdit();
@@ -182,7 +182,7 @@ public:
 
 private:
     LoadResult load(const std::string& path, bool append);
-    void recordEdit(int kind, const Deed& snapshot);
+    void recordEdit(EditKind kind, const Deed& snapshot);
     void contentsChanged() { version_ = ++versionSource_; }
     void markClean() {
         cleanVersion_ = version_;
@@ -203,7 +203,7 @@ private:
     Deed deedFilter_;
     ConditionRow conditionFilter_;
 
-    int lastEdit_ = kEditNone;
+    EditKind lastEdit_ = kEditNone;
     Deed lastEditSnapshot_;
     // Whether undoing the last edit gives back exactly the contents before it (an update that
     // matched several deeds, or a deletion before the end of the list, cannot).

@@ -18,7 +18,7 @@
 namespace tessary {
 namespace {
 
-QString undoText(int lastEdit) {
+QString undoText(EditKind lastEdit) {
     switch (lastEdit) {
     case kEditRegister:
         return msg::undoRegister();
@@ -46,7 +46,7 @@ bool CDeedView::updateEditCommand(fw::CCmdUI& ui) {
         ui.enable(selectedRow() >= 0);
         return true;
     case cmd::Undo: {
-        const int lastEdit = doc()->data().lastEdit();
+        const EditKind lastEdit = doc()->data().lastEdit();
         ui.enable(lastEdit != kEditNone);
         ui.setText(undoText(lastEdit));
         return true;
@@ -166,7 +166,7 @@ void CDeedView::copyCommand() {
 
 void CDeedView::undoCommand() {
     DeedDocument& data = doc()->data();
-    const int kind = data.lastEdit();
+    const EditKind kind = data.lastEdit();
     if (kind == kEditNone) {
         return;
     }
