@@ -18,7 +18,7 @@ constexpr std::size_t kDigitsPerItem = 2;
 
 } // namespace
 
-const ItemOrderInfo* itemOrderInfo(int mode) {
+const ItemOrderInfo* itemOrderInfo(ItemOrderMode mode) {
     if (mode < kItemOrderDeedSort || mode > kItemOrderSimpleText) {
         return nullptr;
     }

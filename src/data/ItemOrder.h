@@ -25,7 +25,7 @@ struct ItemOrderInfo {
 };
 
 // The description of `mode`, or nullptr for an unknown mode.
-const ItemOrderInfo* itemOrderInfo(int mode);
+const ItemOrderInfo* itemOrderInfo(ItemOrderMode mode);
 
 // The item numbers a stored order shows, top to bottom. A value whose length is not twice
 // `itemCount` is replaced by `defaultOrder`. The value is read two digits at a time (as the sort

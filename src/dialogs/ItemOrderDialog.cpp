@@ -1,6 +1,5 @@
 #include "dialogs/ItemOrderDialog.h"
 
-#include "data/ItemOrder.h"
 #include "platform/ProfileFile.h"
 #include "resources/Fonts.h"
 #include "resources/ListTexts.h"
@@ -24,7 +23,7 @@ namespace {
 constexpr int kVisibleRows = 7;
 constexpr int kListWidth = 150;
 
-QString titleOf(int mode) {
+QString titleOf(ItemOrderMode mode) {
     switch (mode) {
     case kItemOrderDeedSort:
         return msg::deedSortOrderTitle();
@@ -38,7 +37,7 @@ QString titleOf(int mode) {
 }
 
 // The row labels of a mode, by item number.
-QStringList labelsOf(int mode) {
+QStringList labelsOf(ItemOrderMode mode) {
     QStringList labels;
     const QStringList* items = nullptr;
     switch (mode) {
@@ -118,7 +117,7 @@ protected:
 
 } // namespace
 
-CItemOrderDialog::CItemOrderDialog(QWidget* parent, ProfileFile& settings, int mode)
+CItemOrderDialog::CItemOrderDialog(QWidget* parent, ProfileFile& settings, ItemOrderMode mode)
     : QDialog(parent), settings_(settings), mode_(mode) {
     setFont(res::dialogFont());
 

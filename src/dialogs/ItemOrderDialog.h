@@ -1,8 +1,10 @@
 // The item-order dialog (並べ替え項目 / 簡易テキストの項目順序): the user puts the items of a
 // list in an order of their choice with ▲ and ▼, and 確定 stores that order in the settings file.
-// Mode 1 orders the deed list's sort items, mode 2 the order-status list's, mode 3 the items of
-// the simple text.
+// One mode orders the deed list's sort items, one the order-status list's, one the items of the
+// simple text.
 #pragma once
+
+#include "data/ItemOrder.h"
 
 #include <QDialog>
 
@@ -16,10 +18,10 @@ class ProfileFile;
 class CItemOrderDialog : public QDialog {
     Q_OBJECT
 public:
-    // `mode` is one of ItemOrderMode (1 to 3); the order is read from `settings` at once.
-    CItemOrderDialog(QWidget* parent, ProfileFile& settings, int mode);
+    // The order of `mode` is read from `settings` at once.
+    CItemOrderDialog(QWidget* parent, ProfileFile& settings, ItemOrderMode mode);
 
-    int mode() const { return mode_; }
+    ItemOrderMode mode() const { return mode_; }
 
     // Writes the order of the rows, then closes with 確定.
     void accept() override;
@@ -33,7 +35,7 @@ private:
     void updateArrows();
 
     ProfileFile& settings_;
-    int mode_;
+    ItemOrderMode mode_;
     QListWidget* list_ = nullptr;
     QPushButton* upButton_ = nullptr;
     QPushButton* downButton_ = nullptr;

@@ -35,7 +35,7 @@ TEST(ItemOrder, EachItemIsWrittenAsTwoDigits) {
 }
 
 TEST(ItemOrder, EachModesDefaultShowsEveryItemOnce) {
-    for (int mode : {kItemOrderDeedSort, kItemOrderConditionSort, kItemOrderSimpleText}) {
+    for (ItemOrderMode mode : {kItemOrderDeedSort, kItemOrderConditionSort, kItemOrderSimpleText}) {
         const ItemOrderInfo* info = itemOrderInfo(mode);
         ASSERT_NE(info, nullptr) << mode;
         // The default shows every item once, in number order.
@@ -45,8 +45,8 @@ TEST(ItemOrder, EachModesDefaultShowsEveryItemOnce) {
         }
         EXPECT_EQ(parseItemOrder("", info->itemCount, info->key.defaultValue), expected) << mode;
     }
-    EXPECT_EQ(itemOrderInfo(0), nullptr);
-    EXPECT_EQ(itemOrderInfo(4), nullptr);
+    EXPECT_EQ(itemOrderInfo(static_cast<ItemOrderMode>(0)), nullptr);
+    EXPECT_EQ(itemOrderInfo(static_cast<ItemOrderMode>(4)), nullptr);
 }
 
 } // namespace
