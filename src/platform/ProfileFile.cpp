@@ -225,12 +225,14 @@ std::string ProfileFile::withValues(std::string_view text, const PendingWrites& 
 
     std::string out;
     out.reserve(text.size() + lines.size() + 64);
-    std::string_view lastLine;
+    // The last line is kept as a place in `out`, not a view: appending may move the buffer.
+    std::size_t lastAt = 0;
+    std::size_t lastLength = 0;
     bool anyLine = false;
     const auto appendLine = [&](std::string_view line) {
-        const std::size_t at = out.size();
+        lastAt = out.size();
+        lastLength = line.size();
         out.append(line);
-        lastLine = std::string_view(out).substr(at);
         out.append("\r\n");
         anyLine = true;
     };
@@ -258,8 +260,7 @@ std::string ProfileFile::withValues(std::string_view text, const PendingWrites& 
         if (insertAfter[s] != kNone) {
             continue;
         }
-        // lastLine points into `out`, which the blank line below may move: test it first.
-        if (anyLine && !trimBlanks(lastLine).empty()) {
+        if (anyLine && !trimBlanks(std::string_view(out).substr(lastAt, lastLength)).empty()) {
             out.append("\r\n");
         }
         appendLine("[" + writes.sections[s].spelling + "]");
