@@ -86,7 +86,8 @@ int Catalogue::quantityNumber(int quantity) const {
     return parseLeadingInt(nameOf(kNameQuantity, 0, 0, 0, 0, 0, quantity));
 }
 
-int Catalogue::fillCombo(std::vector<ComboChoice>& choices, int kind, int a, int b, int c) const {
+int Catalogue::fillCombo(std::vector<ComboChoice>& choices, ComboKind kind, int a, int b,
+                         int c) const {
     choices.clear();
     const auto add = [&choices](const std::string& text, int data) {
         choices.push_back(ComboChoice{" " + text, data});

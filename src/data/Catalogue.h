@@ -76,7 +76,7 @@ public:
 
     // Fills `choices` (emptied first) for a drop-down list and returns the count the list's
     // filling reports (for kind 3 of the cloth sets, the count before the footwear is removed).
-    int fillCombo(std::vector<ComboChoice>& choices, int kind, int a = 0, int b = 0,
+    int fillCombo(std::vector<ComboChoice>& choices, ComboKind kind, int a = 0, int b = 0,
                   int c = 0) const;
 
     // The key each name kind builds; 0 for an unknown kind.

@@ -290,7 +290,7 @@ void CDeedEntryDialog::fillOnOpening() {
     preset_ = false;
 }
 
-void CDeedEntryDialog::fill(QComboBox* list, int kind, int a, int b, int c, int presetValue) {
+void CDeedEntryDialog::fill(QComboBox* list, ComboKind kind, int a, int b, int c, int presetValue) {
     std::vector<ComboChoice> choices;
     doc_.catalogue().fillCombo(choices, kind, a, b, c);
     const QSignalBlocker blocker(list);

@@ -5,6 +5,7 @@
 // count). The comment field offers the comment history and keeps the comment's CP932 bytes.
 #pragma once
 
+#include "data/Catalogue.h"
 #include "data/Deed.h"
 
 #include <QByteArray>
@@ -63,7 +64,7 @@ private:
 
     // Empties `list` and fills it with the catalogue's choices of `kind`, without reporting a
     // change; selects the preset deed's `presetValue` while opening on a deed, else the first.
-    void fill(QComboBox* list, int kind, int a, int b, int c, int presetValue = 0);
+    void fill(QComboBox* list, ComboKind kind, int a, int b, int c, int presetValue = 0);
     static int selectedData(const QComboBox* list);
     void showCheckBoxes(bool large);
 

@@ -141,7 +141,7 @@ TEST(EmptyCatalogue, EveryLookupYieldsBlanks) {
     EXPECT_EQ(catalogue.partCountOf(1, 1, 1), 0);
     EXPECT_EQ(catalogue.iconIndexOf(1, 1, 1), 0);
     for (int kind = kComboGroups; kind <= kComboQuantities; ++kind) {
-        EXPECT_EQ(catalogue.fillCombo(choices, kind, 3, 2, 1), 0) << kind;
+        EXPECT_EQ(catalogue.fillCombo(choices, static_cast<ComboKind>(kind), 3, 2, 1), 0) << kind;
         EXPECT_TRUE(choices.empty()) << kind;
     }
     // No quantity name reads as 0, so only the choice " 0" remains.
