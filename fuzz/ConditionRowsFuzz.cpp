@@ -3,6 +3,7 @@
 // However large a catalogue the file describes, the build must stay within the bound (the run
 // sets a memory limit that an unbounded build exceeds), and the rows must be the ones counted,
 // in ascending key order, each found by bisection.
+#include "FuzzScratch.h"
 #include "content/DeedDocument.h"
 #include "data/CataloguePersistence.h"
 #include "platform/AtomicFile.h"
@@ -17,41 +18,11 @@
 #include <string_view>
 #include <unistd.h>
 
-namespace {
-
-// One folder for the whole run, in memory when the system offers it, removed at exit.
-const std::string& settingsPath() {
-    static const std::string path = [] {
-        std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm/tessary-fuzz-XXXXXX"
-                                                            : "/tmp/tessary-fuzz-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::abort();
-        }
-        static std::string folder = pattern;
-        std::atexit([] {
-            unlink((folder + "/Tessary.ini").c_str());
-            rmdir(folder.c_str());
-        });
-        return folder + "/Tessary.ini";
-    }();
-    return path;
-}
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tessary;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::string& path = settingsPath();
-    check(replaceFileAtomically(path, input), "settings file written");
+    const std::string& path = fuzzing::scratchFile("Tessary.ini");
+    fuzzing::check(replaceFileAtomically(path, input), "settings file written");
     ProfileFile settings(path);
     DeedDocument doc;
     loadCatalogue(settings, doc.catalogue());
@@ -77,25 +48,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint64_t counted = countConditionRows(catalogue);
     const int built = doc.buildConditionRows();
     const auto& rows = doc.conditionRows();
-    check(static_cast<std::size_t>(built) == rows.size(), "the count returned is the rows built");
+    fuzzing::check(static_cast<std::size_t>(built) == rows.size(),
+                   "the count returned is the rows built");
     if (counted > kMaxConditionRows) {
-        check(catalogueTooLargeForOrderStatus(catalogue),
-              "a catalogue beyond the bound is too large");
-        check(rows.empty(), "no rows beyond the bound");
+        fuzzing::check(catalogueTooLargeForOrderStatus(catalogue),
+                       "a catalogue beyond the bound is too large");
+        fuzzing::check(rows.empty(), "no rows beyond the bound");
         return 0;
     }
-    check(rows.size() == counted, "the rows built are the rows counted");
+    fuzzing::check(rows.size() == counted, "the rows built are the rows counted");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ConditionRow& r = rows[i];
         if (i > 0) {
             const ConditionRow& p = rows[i - 1];
-            check(p.firstKey < r.firstKey ||
-                      (p.firstKey == r.firstKey && p.secondKey < r.secondKey),
-                  "rows ascend");
+            fuzzing::check(p.firstKey < r.firstKey ||
+                               (p.firstKey == r.firstKey && p.secondKey < r.secondKey),
+                           "rows ascend");
         }
-        check(doc.findConditionRow(r.firstKey, r.secondKey) == &r, "each row found by bisection");
-        check(r.remaining() == static_cast<int>(r.required) - static_cast<int>(r.filled),
-              "remaining");
+        fuzzing::check(doc.findConditionRow(r.firstKey, r.secondKey) == &r,
+                       "each row found by bisection");
+        fuzzing::check(r.remaining() == static_cast<int>(r.required) - static_cast<int>(r.filled),
+                       "remaining");
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the deed file reader: it must never crash, never read past the input,
 // and whatever it accepts must write back into a file that reads to the same deeds.
+#include "FuzzScratch.h"
 #include "content/DeedDocument.h"
 #include "platform/AtomicFile.h"
 
@@ -9,29 +10,6 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
-
-namespace {
-
-// One file for the whole run, in memory when the system offers it, removed at exit.
-const std::string& appendedPath() {
-    static const std::string path = [] {
-        std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm/tessary-fuzz-XXXXXX"
-                                                            : "/tmp/tessary-fuzz-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::abort();
-        }
-        static std::string folder = pattern;
-        std::atexit([] {
-            unlink((folder + "/appended.dat").c_str());
-            rmdir(folder.c_str());
-        });
-        return folder + "/appended.dat";
-    }();
-    return path;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -56,12 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same bytes appended to a document (as a file, the way append-load reads them)
     // renumber every deed they hold.
-    if (!tessary::replaceFileAtomically(appendedPath(), bytes)) {
+    if (!tessary::replaceFileAtomically(fuzzing::scratchFile("appended.dat"), bytes)) {
         std::abort();
     }
     const std::uint32_t before = again.serialCounter();
     const std::size_t count = again.deeds().size();
-    again.appendDocument(appendedPath(), std::string());
+    again.appendDocument(fuzzing::scratchFile("appended.dat"), std::string());
     for (std::size_t i = count; i < again.deeds().size(); ++i) {
         if (again.deeds()[i]->serialNumber !=
             static_cast<std::uint32_t>(before + (i - count) + 1)) {

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the settings file reader and writer. Reading must never crash, a
 // written value must read back as written (line breaks turned into blanks), and a write must not
 // change what any other key reads.
+#include "FuzzScratch.h"
 #include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
 
@@ -13,32 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-// One folder for the whole run, in memory when the system offers it, removed at exit.
-const std::string& settingsPath() {
-    static const std::string path = [] {
-        std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm/tessary-fuzz-XXXXXX"
-                                                            : "/tmp/tessary-fuzz-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::abort();
-        }
-        static std::string folder = pattern;
-        std::atexit([] {
-            unlink((folder + "/Tessary.ini").c_str());
-            rmdir(folder.c_str());
-        });
-        return folder + "/Tessary.ini";
-    }();
-    return path;
-}
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
 
 // What a read returns for a missing key. No value can hold a line break, so no key that is
 // present can read as this.
@@ -61,7 +36,7 @@ const Probe kProbes[] = {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::string& path = settingsPath();
+    const std::string& path = fuzzing::scratchFile("Tessary.ini");
     if (!tessary::replaceFileAtomically(path, input)) {
         std::abort();
     }
@@ -71,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < sizeof kProbes / sizeof kProbes[0]; ++i) {
         before[i] = profile.readString(kProbes[i].section, kProbes[i].key, kMissing);
         const int number = profile.readInt(kProbes[i].section, kProbes[i].key, -7);
-        check(before[i] != kMissing || number == -7, "readInt default for a missing key");
+        fuzzing::check(before[i] != kMissing || number == -7, "readInt default for a missing key");
     }
 
     // The value written is the input's first bytes, so it meets every kind of byte too.
@@ -82,15 +57,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             c = ' ';
         }
     }
-    check(profile.writeString("Fuzz", "Value", value), "writeString");
-    check(profile.readString("fuzz", "VALUE", kMissing) == expected, "value reads back");
-    check(profile.writeInt("Fuzz", "Number", static_cast<int>(size) - 100), "writeInt");
-    check(profile.readInt("FUZZ", "number", 0) == static_cast<int>(size) - 100, "int reads back");
-    check(profile.readString("fuzz", "VALUE", kMissing) == expected, "value survives");
+    fuzzing::check(profile.writeString("Fuzz", "Value", value), "writeString");
+    fuzzing::check(profile.readString("fuzz", "VALUE", kMissing) == expected, "value reads back");
+    fuzzing::check(profile.writeInt("Fuzz", "Number", static_cast<int>(size) - 100), "writeInt");
+    fuzzing::check(profile.readInt("FUZZ", "number", 0) == static_cast<int>(size) - 100,
+                   "int reads back");
+    fuzzing::check(profile.readString("fuzz", "VALUE", kMissing) == expected, "value survives");
 
     for (std::size_t i = 0; i < sizeof kProbes / sizeof kProbes[0]; ++i) {
-        check(profile.readString(kProbes[i].section, kProbes[i].key, kMissing) == before[i],
-              "other keys unchanged");
+        fuzzing::check(profile.readString(kProbes[i].section, kProbes[i].key, kMissing) ==
+                           before[i],
+                       "other keys unchanged");
     }
     return 0;
 }
