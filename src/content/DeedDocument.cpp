@@ -269,7 +269,7 @@ LoadResult DeedDocument::load(const std::string& path, bool append) {
             return result;
         }
     }
-    std::string bytes;
+    LargeBytes bytes;
     if (DocFileResult opened = fromReadStatus(readWholeFile(file, bytes)); !opened.ok()) {
         static_cast<DocFileResult&>(result) = std::move(opened);
         return result;
@@ -277,7 +277,7 @@ LoadResult DeedDocument::load(const std::string& path, bool append) {
     appendLoading_ = append;
     deleteContents();
     if (!bytes.empty()) {
-        static_cast<DocFileResult&>(result) = readDocument(bytes);
+        static_cast<DocFileResult&>(result) = readDocument({bytes.data(), bytes.size()});
     }
     appendLoading_ = false;
     if (append) {

@@ -1,6 +1,7 @@
 // One registered bulk order deed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -36,6 +37,11 @@ struct Deed {
 
     static std::uint32_t makeItemCode(int group, int category, int type, int material);
     static std::uint32_t makeOrderCode(int quality, int quantity);
+
+    // Deeds are allocated from blocks of their own (DeedPool.cpp): a file of a million deeds is
+    // read without a million calls to the general allocator and a page fault every 70 deeds.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* deed, std::size_t size) noexcept;
 
     // The five stored fields are equal (the derived ones are ignored).
     bool sameStoredFields(const Deed& other) const {

@@ -7,22 +7,29 @@
 #pragma once
 
 #include "platform/Cp932.h"
+#include "platform/LargeBlocks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
 namespace tessary {
-
-// `appendKey(row, out)` appends the row's key text to `out`.
 namespace detail {
 
 // The first eight bytes of a key from `at` as a big-endian number (missing bytes as zero), so
-// that comparing the numbers compares those bytes. Keys hold no zero bytes, so the padding
-// sorts a shorter key first, as the byte order does.
+// that comparing the numbers compares those bytes.
 inline std::uint64_t keyWord(const char* key, std::size_t length, std::size_t at) {
+    if (at + 8 <= length) {
+        std::uint64_t word;
+        std::memcpy(&word, key + at, 8);
+        if constexpr (std::endian::native == std::endian::little) {
+            word = __builtin_bswap64(word);
+        }
+        return word;
+    }
     std::uint64_t word = 0;
     for (std::size_t i = 0; i < 8; ++i) {
         word <<= 8;
@@ -31,6 +38,29 @@ inline std::uint64_t keyWord(const char* key, std::size_t length, std::size_t at
         }
     }
     return word;
+}
+
+// A head word as the ascending order of heads should see it.
+inline std::uint64_t flipped(std::uint64_t word, bool descending) {
+    return descending ? ~word : word;
+}
+
+// True when no byte of `text` is above 0x7F.
+inline bool isAscii(const std::string& text) {
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & 0x8080808080808080u) {
+            return false;
+        }
+    }
+    for (; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace detail
@@ -48,44 +78,97 @@ void sortRowsByKey(std::vector<Row>& rows, AppendKey&& appendKey, bool descendin
         std::uint32_t index;
     };
     constexpr std::size_t kHead = 16;
-    std::string arena;
+    // The keys of a million rows take tens of megabytes: they live in mapped blocks, with room
+    // for every key as long as the first one and a little more, so the buffer rarely moves.
+    std::basic_string<char, std::char_traits<char>, LargeArrayAllocator<char>> arena;
     std::string raw;
-    std::vector<Slot> keyed;
+    std::string collated;
+    std::vector<Slot, LargeArrayAllocator<Slot>> keyed;
     keyed.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         raw.clear();
         appendKey(rows[i], raw);
         const std::size_t offset = arena.size();
-        appendCp932CollationKey(arena, raw);
+        if (detail::isAscii(raw)) {
+            // ASCII is its own collation key.
+            arena.append(raw);
+        } else {
+            collated.clear();
+            appendCp932CollationKey(collated, raw);
+            arena.append(collated);
+        }
         const std::size_t length = arena.size() - offset;
+        if (i == 0) {
+            arena.reserve((length + 8) * rows.size());
+        }
         const char* key = arena.data() + offset;
         keyed.push_back({detail::keyWord(key, length, 0), detail::keyWord(key, length, 8), offset,
                          static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(i)});
     }
+    // The rows are ordered by the first 16 key bytes, then each run of rows whose keys agree that
+    // far by the next 16 bytes, and so on: every key is read once per 16 bytes it shares with
+    // another, instead of twice in every comparison. Descending order flips the bytes, and a key
+    // that ends sorts before the same bytes going on (after them when descending). Equal keys keep
+    // their previous order: the row's old position decides last.
     const char* base = arena.data();
-    const auto compare = [base](const Slot& a, const Slot& b) -> int {
+    const auto byHeads = [](const Slot& a, const Slot& b) {
         if (a.head0 != b.head0) {
-            return a.head0 < b.head0 ? -1 : 1;
+            return a.head0 < b.head0;
         }
         if (a.head1 != b.head1) {
-            return a.head1 < b.head1 ? -1 : 1;
-        }
-        if (a.length > kHead && b.length > kHead) {
-            const std::uint32_t n = std::min(a.length, b.length) - kHead;
-            if (const int c = std::memcmp(base + a.offset + kHead, base + b.offset + kHead, n)) {
-                return c;
-            }
-        }
-        return a.length == b.length ? 0 : a.length < b.length ? -1 : 1;
-    };
-    // Equal keys keep their previous order: the row's old position decides last.
-    std::sort(keyed.begin(), keyed.end(), [&compare, descending](const Slot& a, const Slot& b) {
-        const int c = compare(a, b);
-        if (c != 0) {
-            return descending ? c > 0 : c < 0;
+            return a.head1 < b.head1;
         }
         return a.index < b.index;
-    });
+    };
+    struct Run {
+        std::size_t begin;
+        std::size_t end;
+        std::size_t at; // the key bytes before `at` are equal throughout the run
+    };
+    std::vector<Run> runs;
+    for (Slot& slot : keyed) {
+        slot.head0 = detail::flipped(slot.head0, descending);
+        slot.head1 = detail::flipped(slot.head1, descending);
+    }
+    std::sort(keyed.begin(), keyed.end(), byHeads);
+    Slot* const table = keyed.data();
+    const auto pushTies = [&runs, table](std::size_t begin, std::size_t end, std::size_t at) {
+        for (std::size_t i = begin; i < end;) {
+            std::size_t j = i + 1;
+            while (j < end && table[j].head0 == table[i].head0 &&
+                   table[j].head1 == table[i].head1) {
+                ++j;
+            }
+            if (j - i > 1) {
+                runs.push_back({i, j, at});
+            }
+            i = j;
+        }
+    };
+    pushTies(0, keyed.size(), kHead);
+    while (!runs.empty()) {
+        const Run run = runs.back();
+        runs.pop_back();
+        Slot* const first = table + run.begin;
+        Slot* const last = table + run.end;
+        if (std::none_of(first, last, [&run](const Slot& s) { return s.length > run.at; })) {
+            // Every key ended with the same bytes: the shorter key first.
+            std::sort(first, last, [descending](const Slot& a, const Slot& b) {
+                if (a.length != b.length) {
+                    return descending ? a.length > b.length : a.length < b.length;
+                }
+                return a.index < b.index;
+            });
+            continue;
+        }
+        for (Slot* s = first; s != last; ++s) {
+            const char* key = base + s->offset;
+            s->head0 = detail::flipped(detail::keyWord(key, s->length, run.at), descending);
+            s->head1 = detail::flipped(detail::keyWord(key, s->length, run.at + 8), descending);
+        }
+        std::sort(first, last, byHeads);
+        pushTies(run.begin, run.end, run.at + kHead);
+    }
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
     for (const Slot& slot : keyed) {

@@ -334,7 +334,10 @@ bool canReplaceFile(const std::string& path, std::string* error) {
     return true;
 }
 
-ReadFileStatus readWholeFile(const std::string& path, std::string& bytes) {
+namespace {
+
+template <class Bytes>
+ReadFileStatus readWholeFileInto(const std::string& path, Bytes& bytes) {
     bytes.clear();
     // Opened without blocking so that a named pipe with no writer cannot hang the caller; reads
     // below block as usual.
@@ -352,8 +355,10 @@ ReadFileStatus readWholeFile(const std::string& path, std::string& bytes) {
         fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     }
     // The size is only a hint: files in /proc report 0, and a file may grow while it is read.
+    // Room for the whole file and the one read that finds its end, so that a file of the size
+    // announced is read into one buffer with no copy.
     if (S_ISREG(st.st_mode) && st.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
+        bytes.reserve(static_cast<std::size_t>(st.st_size) + 65536);
     }
     std::size_t used = 0;
     for (;;) {
@@ -377,6 +382,16 @@ ReadFileStatus readWholeFile(const std::string& path, std::string& bytes) {
     bytes.resize(used);
     close(fd);
     return ReadFileStatus::Ok;
+}
+
+} // namespace
+
+ReadFileStatus readWholeFile(const std::string& path, std::string& bytes) {
+    return readWholeFileInto(path, bytes);
+}
+
+ReadFileStatus readWholeFile(const std::string& path, LargeBytes& bytes) {
+    return readWholeFileInto(path, bytes);
 }
 
 bool isTemporaryFileName(std::string_view name) {

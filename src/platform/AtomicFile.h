@@ -1,6 +1,8 @@
 // Putting bytes on disk without ever leaving a half-written file behind.
 #pragma once
 
+#include "platform/LargeBlocks.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -63,6 +65,10 @@ enum class ReadFileStatus { Ok, NotFound, CannotOpen, ReadError };
 
 // Reads the whole file at `path` into `bytes`. A folder is CannotOpen.
 ReadFileStatus readWholeFile(const std::string& path, std::string& bytes);
+
+// Bytes of a file that may be large (a deed file), held in mapped blocks.
+using LargeBytes = std::basic_string<char, std::char_traits<char>, LargeArrayAllocator<char>>;
+ReadFileStatus readWholeFile(const std::string& path, LargeBytes& bytes);
 
 // True when `path` names an existing entry of the file system.
 bool pathExists(const std::string& path);

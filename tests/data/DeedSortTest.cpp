@@ -1,5 +1,6 @@
 #include "content/DeedDocument.h"
 #include "data/DeedSortKey.h"
+#include "data/RowSort.h"
 #include "platform/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +198,36 @@ TEST(DeedSort, MatchesTheKeyComparisonOnRandomDeeds) {
             sortDeeds(rows, item, descending, order);
             EXPECT_EQ(rows, expected) << "item " << item << " descending " << descending;
         }
+    }
+}
+
+TEST(RowSort, KeysSharingLongPrefixesOrZeroBytesSortAsTheirBytesInBothDirections) {
+    // Keys from three letters, NUL among them, many sharing their first 16 or 32 bytes, of every
+    // length around those steps: the order must be the plain byte order, a key before every
+    // longer key it begins, and equal keys in their previous order.
+    std::mt19937 random(20261209);
+    const std::string prefixes[] = {"", std::string(16, 'a'), std::string(31, 'a') + '\0',
+                                    std::string(32, 'b')};
+    std::vector<std::string> keys;
+    for (int i = 0; i < 3000; ++i) {
+        std::string key = prefixes[random() % 4];
+        for (unsigned n = random() % 20; n > 0; --n) {
+            key += "\0ab"[random() % 3];
+        }
+        keys.push_back(key);
+    }
+    for (const bool descending : {false, true}) {
+        std::vector<int> expected(keys.size());
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            expected[i] = static_cast<int>(i);
+        }
+        std::vector<int> rows = expected;
+        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+            return descending ? keys[a] > keys[b] : keys[a] < keys[b];
+        });
+        sortRowsByKey(
+            rows, [&keys](int row, std::string& out) { out += keys[row]; }, descending);
+        EXPECT_EQ(rows, expected) << "descending " << descending;
     }
 }
 
