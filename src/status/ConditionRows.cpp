@@ -138,10 +138,25 @@ int buildConditionRows(const Catalogue& catalogue, const std::vector<std::unique
         }
     }
 
+    // Deeds repeat a few thousand pairs of row keys at most: each pair's row is searched once,
+    // then taken from a small table by the pair.
+    struct FoundRow {
+        std::uint32_t firstKey = 0;
+        std::uint32_t secondKey = 0;
+        ConditionRow* row = nullptr;
+        bool used = false;
+    };
+    std::vector<FoundRow> found(4096);
     for (const auto& deedPtr : deeds) {
         const Deed& deed = *deedPtr;
-        auto* row = const_cast<ConditionRow*>(
-            findConditionRow(rows, deed.itemCode & 0xFFFF00FFu, deed.orderCode));
+        const std::uint32_t firstKey = deed.itemCode & 0xFFFF00FFu;
+        FoundRow& slot = found[(firstKey * 2654435761u + deed.orderCode * 40503u) >> 20];
+        if (!slot.used || slot.firstKey != firstKey || slot.secondKey != deed.orderCode) {
+            slot = {firstKey, deed.orderCode,
+                    const_cast<ConditionRow*>(findConditionRow(rows, firstKey, deed.orderCode)),
+                    true};
+        }
+        ConditionRow* const row = slot.row;
         if (row == nullptr) {
             continue;
         }
