@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Tessary needs to build, run, test and package, when any is
 # missing. desktop-file-utils and appstream validate the desktop entry and the metainfo;
-# dpkg-dev and file let CPack find the package's library dependencies.
+# dpkg-dev and file let CPack find the package's library dependencies; time measures the
+# program in bench/program-start.sh.
 set -euo pipefail
 
 packages=(
@@ -10,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic xvfb
     desktop-file-utils appstream
-    dpkg-dev file
+    dpkg-dev file time
 )
 
 missing=()
