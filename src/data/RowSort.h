@@ -79,7 +79,8 @@ void sortRowsByKey(std::vector<Row>& rows, AppendKey&& appendKey, bool descendin
     };
     constexpr std::size_t kHead = 16;
     // The keys of a million rows take tens of megabytes: they live in mapped blocks, with room
-    // for every key as long as the first one and a little more, so the buffer rarely moves.
+    // for every key as long as the first one (within reason) and a little more, so the buffer
+    // rarely moves.
     std::basic_string<char, std::char_traits<char>, LargeArrayAllocator<char>> arena;
     std::string raw;
     std::string collated;
@@ -99,7 +100,8 @@ void sortRowsByKey(std::vector<Row>& rows, AppendKey&& appendKey, bool descendin
         }
         const std::size_t length = arena.size() - offset;
         if (i == 0) {
-            arena.reserve((length + 8) * rows.size());
+            // A first key with a very long comment says nothing of the others.
+            arena.reserve((std::min<std::size_t>(length, 256) + 8) * rows.size());
         }
         const char* key = arena.data() + offset;
         keyed.push_back({detail::keyWord(key, length, 0), detail::keyWord(key, length, 8), offset,
