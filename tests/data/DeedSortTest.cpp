@@ -231,6 +231,28 @@ TEST(RowSort, KeysSharingLongPrefixesOrZeroBytesSortAsTheirBytesInBothDirections
     }
 }
 
+TEST(RowSort, AVeryLongFirstKeyDoesNotSizeTheBufferForEveryRow) {
+    // 200,000 rows behind a first key of 4 MiB: room for every row as long as that one would be
+    // 800 GB, which no machine gives.
+    std::vector<int> rows(200000);
+    for (int i = 0; i < 200000; ++i) {
+        rows[static_cast<std::size_t>(i)] = i;
+    }
+    const std::string longKey(std::size_t{4} << 20, 'z');
+    sortRowsByKey(
+        rows,
+        [&longKey](int row, std::string& out) {
+            if (row == 0) {
+                out += longKey;
+            } else {
+                out += std::to_string(row % 10);
+            }
+        },
+        false);
+    EXPECT_EQ(rows.front(), 10); // the first row with key "0"
+    EXPECT_EQ(rows.back(), 0);   // "zzz..." after every digit
+}
+
 TEST(SortChoice, NewItemsAscendRepeatedOnesToggleAndItemOrderAlwaysAscends) {
     SortState state;
     int loads = 0;
