@@ -25,7 +25,7 @@ const CatalogueEntry* Catalogue::findEntry(std::uint32_t key) const {
     return nullptr;
 }
 
-std::uint32_t Catalogue::keyFor(int kind, int group, int category, int type, int material,
+std::uint32_t Catalogue::keyFor(NameKind kind, int group, int category, int type, int material,
                                 int quality, int quantity) {
     switch (kind) {
     case kNameGroup:
@@ -45,25 +45,25 @@ std::uint32_t Catalogue::keyFor(int kind, int group, int category, int type, int
     }
 }
 
-std::string Catalogue::nameOf(int kind, int group, int category, int type, int material,
+std::string Catalogue::nameOf(NameKind kind, int group, int category, int type, int material,
                               int quality, int quantity) const {
     const CatalogueEntry* e =
         findEntry(keyFor(kind, group, category, type, material, quality, quantity));
     return e ? e->name : std::string();
 }
 
-std::string Catalogue::nameOf(int kind, const Deed& d) const {
+std::string Catalogue::nameOf(NameKind kind, const Deed& d) const {
     return nameOf(kind, d.group(), d.category(), d.type(), d.material(), d.quality(), d.quantity());
 }
 
-std::uint32_t Catalogue::colorOf(int kind, int group, int category, int type, int material,
+std::uint32_t Catalogue::colorOf(NameKind kind, int group, int category, int type, int material,
                                  int quality, int quantity) const {
     const CatalogueEntry* e =
         findEntry(keyFor(kind, group, category, type, material, quality, quantity));
     return e ? e->color : 0;
 }
 
-std::uint32_t Catalogue::colorOf(int kind, const Deed& d) const {
+std::uint32_t Catalogue::colorOf(NameKind kind, const Deed& d) const {
     return colorOf(kind, d.group(), d.category(), d.type(), d.material(), d.quality(),
                    d.quantity());
 }

@@ -22,6 +22,9 @@ enum NameKind : int {
     kNameQuality = 4,
     kNameQuantity = 5,
 };
+// Every kind of name, in the order of their numbers.
+inline constexpr NameKind kNameKinds[] = {kNameGroup,    kNameCategory, kNameType,
+                                          kNameMaterial, kNameQuality,  kNameQuantity};
 
 // Kinds of drop-down list filling for fillCombo.
 enum ComboKind : int {
@@ -58,13 +61,13 @@ public:
     const CatalogueEntry* findEntry(std::uint32_t key) const;
 
     // Name of the chosen entry, or empty text. Indices not used by a kind are ignored.
-    std::string nameOf(int kind, int group, int category, int type, int material, int quality,
+    std::string nameOf(NameKind kind, int group, int category, int type, int material, int quality,
                        int quantity) const;
-    std::string nameOf(int kind, const Deed& deed) const;
+    std::string nameOf(NameKind kind, const Deed& deed) const;
 
-    std::uint32_t colorOf(int kind, int group, int category, int type, int material, int quality,
-                          int quantity) const;
-    std::uint32_t colorOf(int kind, const Deed& deed) const;
+    std::uint32_t colorOf(NameKind kind, int group, int category, int type, int material,
+                          int quality, int quantity) const;
+    std::uint32_t colorOf(NameKind kind, const Deed& deed) const;
 
     int partCountOf(int group, int category, int type) const;
     int partCountOf(const Deed& deed) const;
@@ -80,7 +83,7 @@ public:
                   int c = 0) const;
 
     // The key each name kind builds; 0 for an unknown kind.
-    static std::uint32_t keyFor(int kind, int group, int category, int type, int material,
+    static std::uint32_t keyFor(NameKind kind, int group, int category, int type, int material,
                                 int quality, int quantity);
 
 private:

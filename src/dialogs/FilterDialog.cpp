@@ -20,15 +20,15 @@
 namespace tessary {
 namespace {
 
-QString titleOf(int mode) {
-    return mode == CFilterDialog::kConditionList ? msg::conditionFilterTitle()
-                                                 : msg::deedFilterTitle();
+QString titleOf(CFilterDialog::Mode mode) {
+    return mode == CFilterDialog::Mode::ConditionList ? msg::conditionFilterTitle()
+                                                      : msg::deedFilterTitle();
 }
 
 // Row labels of each mode, top to bottom.
-QStringList labelsOf(int mode) {
-    return mode == CFilterDialog::kConditionList ? msg::conditionFilterLabels()
-                                                 : msg::deedFilterLabels();
+QStringList labelsOf(CFilterDialog::Mode mode) {
+    return mode == CFilterDialog::Mode::ConditionList ? msg::conditionFilterLabels()
+                                                      : msg::deedFilterLabels();
 }
 
 // Rows of each mode.
@@ -70,9 +70,8 @@ void selectData(QComboBox* list, int data) {
 } // namespace
 
 CFilterDialog::CFilterDialog(QWidget* parent, const Catalogue& catalogue,
-                             const CatalogueEntry* node, int mode)
-    : QDialog(parent), catalogue_(catalogue), node_(node),
-      mode_(mode == kConditionList ? kConditionList : kDeedList),
+                             const CatalogueEntry* node, Mode mode)
+    : QDialog(parent), catalogue_(catalogue), node_(node), mode_(mode),
       group_(node != nullptr ? node->group() : 0) {
     setFont(res::dialogFont());
     setWindowTitle(titleOf(mode_));
@@ -125,7 +124,7 @@ CFilterDialog::CFilterDialog(QWidget* parent, const Catalogue& catalogue,
     setTabOrder(clearButton_, okButton_);
     setTabOrder(okButton_, cancelButton_);
 
-    if (mode_ == kDeedList) {
+    if (mode_ == Mode::DeedList) {
         // A new category offers its types; a new type shows its quantities.
         connect(rows_[kDeedCategory].list, &QComboBox::currentIndexChanged, this,
                 [this] { fillTypes(); });
@@ -157,7 +156,7 @@ void CFilterDialog::showEvent(QShowEvent* event) {
 }
 
 void CFilterDialog::fillAll() {
-    if (mode_ == kDeedList) {
+    if (mode_ == Mode::DeedList) {
         fillCategories(rows_[kDeedCategory].list, deedFilter_.category());
         fillTypes();
         fillMaterials(rows_[kDeedMaterial].list, deedFilter_.material());
@@ -273,7 +272,7 @@ void CFilterDialog::clearFilter() {
 }
 
 void CFilterDialog::accept() {
-    if (mode_ == kDeedList) {
+    if (mode_ == Mode::DeedList) {
         deedFilter_.itemCode = Deed::makeItemCode(0, enabledData(rows_[kDeedCategory].list),
                                                   selectedData(rows_[kDeedType].list),
                                                   enabledData(rows_[kDeedMaterial].list));

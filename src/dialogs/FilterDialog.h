@@ -23,14 +23,12 @@ struct CatalogueEntry;
 class CFilterDialog : public QDialog {
     Q_OBJECT
 public:
-    enum Mode : int { kDeedList = 1, kConditionList = 2 };
+    enum class Mode { DeedList, ConditionList };
 
     // `node` is the tree node the list shows (a group or a category entry); the views pass the
     // selected node only. Set the working filter of the mode before running the dialog.
     CFilterDialog(QWidget* parent, const Catalogue& catalogue, const CatalogueEntry* node,
-                  int mode);
-
-    int mode() const { return mode_; }
+                  Mode mode);
 
     // The working filter of the deed list mode: only its item and order codes count.
     void setDeedFilter(const Deed& filter);
@@ -75,7 +73,7 @@ private:
 
     const Catalogue& catalogue_;
     const CatalogueEntry* node_;
-    int mode_;
+    Mode mode_;
     int group_;
     Deed deedFilter_;
     ConditionRow conditionFilter_;

@@ -4,6 +4,7 @@
 
 #include "content/DeedDocument.h"
 #include "framework/Document.h"
+#include "resources/CommandIds.h"
 
 #include <functional>
 #include <string_view>
@@ -39,6 +40,11 @@ public:
 
     bool onUpdateCommand(fw::CCmdUI& ui) override;
     bool onCommand(int id) override;
+
+    // Tells every view but `sender` what changed; each view reads the hint back as an UpdateHint.
+    void updateAllViews(fw::CView* sender, UpdateHint hint) {
+        fw::CDocument::updateAllViews(sender, hint);
+    }
 
     // --- opening and appending: the one place the contents are replaced or added to -----------
     // True when `path` names the file the document was opened from.

@@ -14,7 +14,7 @@ constexpr std::size_t kOrderLength = 8;
 constexpr std::size_t kItemWidth = 2;
 
 // The name kind each item number stands for: type, material, quality, quantity.
-constexpr int kItemKinds[] = {kNameType, kNameMaterial, kNameQuality, kNameQuantity};
+constexpr NameKind kItemKinds[] = {kNameType, kNameMaterial, kNameQuality, kNameQuantity};
 
 } // namespace
 

@@ -84,7 +84,8 @@ const ExportLineBuilder::Facts& ExportLineBuilder::factsOf(const Deed& deed) con
     Facts& slot = facts_[static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 52)];
     if (slot.key != key || slot.names[0] == nullptr) {
         slot.key = key;
-        for (int kind = kNameGroup; kind <= kNameQuality; ++kind) {
+        for (const NameKind kind :
+             {kNameGroup, kNameCategory, kNameType, kNameMaterial, kNameQuality}) {
             slot.names[kind] =
                 &nameFor(Catalogue::keyFor(kind, deed.group(), deed.category(), deed.type(),
                                            deed.material(), deed.quality(), deed.quantity()));
@@ -98,7 +99,7 @@ const ExportLineBuilder::Facts& ExportLineBuilder::factsOf(const Deed& deed) con
 void ExportLineBuilder::appendLine(std::string& out, const Deed& deed, std::uint64_t number) const {
     const std::size_t start = out.size();
     const Facts& facts = factsOf(deed);
-    const auto name = [&facts](int kind) -> const std::string& { return *facts.names[kind]; };
+    const auto name = [&facts](NameKind kind) -> const std::string& { return *facts.names[kind]; };
     const auto piece = [&](const std::string& text) {
         out.append(text);
         out.append(delimiter_);

@@ -89,12 +89,12 @@ bool passesConditionFilter(const ConditionRow& f, const ConditionRow& r) {
            matches(f.quantity(), r.quantity()) && (f.filled == 0 || r.remaining() < f.filled);
 }
 
-std::string nameOf(const Catalogue& catalogue, int kind, const ConditionRow& r) {
+std::string nameOf(const Catalogue& catalogue, NameKind kind, const ConditionRow& r) {
     return catalogue.nameOf(kind, r.group(), r.category(), 0, r.material(), r.quality(),
                             r.quantity());
 }
 
-std::uint32_t colorOf(const Catalogue& catalogue, int kind, const ConditionRow& r) {
+std::uint32_t colorOf(const Catalogue& catalogue, NameKind kind, const ConditionRow& r) {
     return catalogue.colorOf(kind, r.group(), r.category(), 0, r.material(), r.quality(),
                              r.quantity());
 }

@@ -52,7 +52,7 @@ struct ConditionRow {
 bool passesConditionFilter(const ConditionRow& filter, const ConditionRow& row);
 
 // The catalogue's name and colour of kind `kind` for the order of a row (its type is 0).
-std::string nameOf(const Catalogue& catalogue, int kind, const ConditionRow& row);
-std::uint32_t colorOf(const Catalogue& catalogue, int kind, const ConditionRow& row);
+std::string nameOf(const Catalogue& catalogue, NameKind kind, const ConditionRow& row);
+std::uint32_t colorOf(const Catalogue& catalogue, NameKind kind, const ConditionRow& row);
 
 } // namespace tessary

@@ -19,7 +19,7 @@ std::vector<const char*> unknownParts(const Catalogue& catalogue, const Deed& de
     const int c = deed.category();
     const bool groupValid = g != 0 && g <= kMaxGroupOrCategory;
     const bool categoryValid = groupValid && c != 0 && c <= kMaxGroupOrCategory;
-    const auto known = [&](int kind, int index) {
+    const auto known = [&](NameKind kind, int index) {
         return index != 0 &&
                catalogue.findEntry(Catalogue::keyFor(kind, g, c, deed.type(), deed.material(),
                                                      deed.quality(), deed.quantity())) != nullptr;
@@ -49,7 +49,7 @@ std::vector<const char*> unknownParts(const Catalogue& catalogue, const Deed& de
 void printDeedNumbers(TextOut& out, const Deed& deed) {
     const int numbers[] = {deed.group(),    deed.category(), deed.type(),
                            deed.material(), deed.quality(),  deed.quantity()};
-    for (int kind = kNameGroup; kind <= kNameQuantity; ++kind) {
+    for (const NameKind kind : kNameKinds) {
         out.raw(kind == kNameGroup ? "" : " ").raw(texts::kPartNames[kind]).raw(" ");
         out.number(numbers[kind]);
     }

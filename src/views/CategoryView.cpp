@@ -91,8 +91,8 @@ void CCategoryView::onInitialUpdate() {
     treePending_ = false;
 }
 
-void CCategoryView::onUpdate(fw::CView* /*sender*/, int hint) {
-    switch (hint) {
+void CCategoryView::onUpdate(fw::CView* /*sender*/, int value) {
+    switch (static_cast<UpdateHint>(value)) {
     case kHintReselect:
         selectAgain();
         break;

@@ -4,16 +4,46 @@
 // the document.
 #pragma once
 
-#include "views/TessaryListView.h"
+#include "data/ItemOrder.h"
+#include "views/ConditionListModel.h"
+#include "views/RecordListView.h"
 
+#include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessary {
 
-class ConditionListModel;
+class DeedDocument;
 struct ConditionRow;
+struct SortState;
 
-class CConditionView : public CTessaryListView {
+// What the order-status list lists: the document's order-status rows, narrowed by the
+// order-status filter, sorted by category, material, quality, quantity or remaining count (0 to 4)
+// or the item order (99). The slot columns sort nothing.
+struct ConditionRecords {
+    using Record = ConditionRow;
+    using Model = ConditionListModel;
+    static constexpr ItemOrderMode kItemOrder = kItemOrderConditionSort;
+    static constexpr const settings::TextKey& kOrderKey = settings::kConditionViewSortItem;
+
+    static const std::vector<ConditionRow>& records(const DeedDocument& data);
+    static bool passesFilter(const DeedDocument& data, const ConditionRow& row);
+    static bool isFilterSet(const DeedDocument& data);
+    static void clearFilter(DeedDocument& data);
+    // Runs the display-filter dialog on the selected node; stores the filter when it is accepted.
+    static bool editFilter(QWidget* parent, CTessaryDoc& doc);
+
+    static bool sortsBy(int sortItem);
+    static const SortState& sortState(const DeedDocument& data);
+    static const SortState& chooseSort(DeedDocument& data, int sortItem, bool toggle,
+                                       const std::function<std::string()>& loadOrder);
+    static void appendSortKey(std::string& out, const ConditionRow& row, int sortItem,
+                              std::string_view order);
+};
+
+class CConditionView : public CRecordListView<ConditionRecords> {
     Q_OBJECT
 public:
     // `doc` must outlive the view; the caller attaches the view to it.
@@ -21,46 +51,21 @@ public:
     // Saves the column widths.
     ~CConditionView() override;
 
-    void onInitialUpdate() override;
-    void onUpdate(fw::CView* sender, int hint) override;
-
-    // Sorts the rows by `sortItem` (0 category, 1 material, 2 quality, 3 quantity, 4 remaining,
-    // 99 item order); choosing the current item again with `toggle` reverses the direction. Items
-    // from 5 (other than 99) are ignored; a negative item sorts in category order, ascending,
-    // without changing the document's sort state.
-    void sortRows(int sortItem, bool toggle);
-    void sortBy(int sortItem, bool toggle) override { sortRows(sortItem, toggle); }
-
-    // The order-status rows shown, in list order.
-    const std::vector<const ConditionRow*>& rows() const;
-    // Forgets every row (before the document's order-status rows are rebuilt under the list).
-    void clearRows();
-    void onContentsReleasing() override { clearRows(); }
-
-    ConditionListModel* listModel() const { return model_; }
-
 protected:
     bool onUpdateListCommand(fw::CCmdUI& ui) override;
     bool onListCommand(int id) override;
     int popupIndex() const override { return 1; }
 
 private:
-    // --- display filter and item order commands (ConditionViewList.cpp) ------------------------
-    bool updateListCommand(fw::CCmdUI& ui);
-    bool runListCommand(int id);
-    // --- end of display filter and item order commands -----------------------------------------
-
     // --- detail command (ConditionViewDetail.cpp) ----------------------------------------------
     bool updateDetailCommand(fw::CCmdUI& ui);
     bool runDetailCommand(int id);
     // --- end of detail command -----------------------------------------------------------------
 
-    // Lists the rows of the tree node that pass the order-status filter, then sorts them.
-    void relist();
     // Counts the document's deeds into fresh order-status rows.
-    void buildRows();
-
-    ConditionListModel* model_;
+    void recount() override;
 };
+
+extern template class CRecordListView<ConditionRecords>;
 
 } // namespace tessary

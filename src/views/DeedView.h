@@ -3,16 +3,46 @@
 // or by the user's item order. The sort state belongs to the document.
 #pragma once
 
-#include "views/TessaryListView.h"
+#include "data/ItemOrder.h"
+#include "views/DeedListModel.h"
+#include "views/RecordListView.h"
 
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessary {
 
-class DeedListModel;
+class DeedDocument;
 struct Deed;
+struct SortState;
 
-class CDeedView : public CTessaryListView {
+// What the deed list lists: the document's deeds, narrowed by the deed filter, sorted by the
+// seven columns (0 to 6) or the item order (99).
+struct DeedRecords {
+    using Record = Deed;
+    using Model = DeedListModel;
+    static constexpr ItemOrderMode kItemOrder = kItemOrderDeedSort;
+    static constexpr const settings::TextKey& kOrderKey = settings::kDeedViewSortItem;
+
+    static const std::vector<std::unique_ptr<Deed>>& records(const DeedDocument& data);
+    static bool passesFilter(const DeedDocument& data, const Deed& deed);
+    static bool isFilterSet(const DeedDocument& data);
+    static void clearFilter(DeedDocument& data);
+    // Runs the display-filter dialog on the selected node; stores the filter when it is accepted.
+    static bool editFilter(QWidget* parent, CTessaryDoc& doc);
+
+    static bool sortsBy(int /*sortItem*/) { return true; }
+    static const SortState& sortState(const DeedDocument& data);
+    static const SortState& chooseSort(DeedDocument& data, int sortItem, bool toggle,
+                                       const std::function<std::string()>& loadOrder);
+    static void appendSortKey(std::string& out, const Deed& deed, int sortItem,
+                              std::string_view order);
+};
+
+class CDeedView : public CRecordListView<DeedRecords> {
     Q_OBJECT
 public:
     // `doc` must outlive the view; the caller attaches the view to it.
@@ -20,24 +50,8 @@ public:
     // Saves the column widths.
     ~CDeedView() override;
 
-    void onInitialUpdate() override;
-    void onUpdate(fw::CView* sender, int hint) override;
-
-    // Sorts the rows by `sortItem` (0 to 6, or 99 for the item order); choosing the current item
-    // again with `toggle` reverses the direction. A negative item sorts as item 0, ascending,
-    // without changing the document's sort state.
-    void sort(int sortItem, bool toggle);
-    void sortBy(int sortItem, bool toggle) override { sort(sortItem, toggle); }
-
-    // The deeds shown, in list order.
-    const std::vector<const Deed*>& rows() const;
     // The deed of the selected row, or nullptr.
     const Deed* selectedDeed() const;
-    // Forgets every row (before the document's deeds go away under the list).
-    void clearRows();
-    void onContentsReleasing() override { clearRows(); }
-
-    DeedListModel* listModel() const { return model_; }
 
 protected:
     bool onUpdateListCommand(fw::CCmdUI& ui) override;
@@ -59,24 +73,14 @@ private:
     void selectAndShowRow(int row);
     // --- end of edit commands ------------------------------------------------------------------
 
-    // --- display filter and item order commands (DeedViewList.cpp) -----------------------------
-    bool updateListCommand(fw::CCmdUI& ui);
-    bool runListCommand(int id);
-    // --- end of display filter and item order commands -----------------------------------------
-
     // --- simple text and export commands (DeedViewText.cpp) ------------------------------------
     bool updateTextCommand(fw::CCmdUI& ui);
     bool runTextCommand(int id);
     // Opens the export dialog on the rows as the list shows them.
     void exportCommand();
     // --- end of simple text and export commands ------------------------------------------------
-
-    // Lists the deeds of the tree node that pass the deed filter, then sorts them.
-    void rebuild();
-    // Chooses the sort item in the document's state and sorts `rows` accordingly.
-    void sortInto(std::vector<const Deed*>& rows, int sortItem, bool toggle);
-
-    DeedListModel* model_;
 };
+
+extern template class CRecordListView<DeedRecords>;
 
 } // namespace tessary

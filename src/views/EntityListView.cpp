@@ -85,8 +85,8 @@ void CEntityListView::onInitialUpdate() {
     fill();
 }
 
-void CEntityListView::onUpdate(fw::CView* /*sender*/, int hint) {
-    if (hint == kHintNamesChanged) {
+void CEntityListView::onUpdate(fw::CView* /*sender*/, int value) {
+    if (static_cast<UpdateHint>(value) == kHintNamesChanged) {
         fill();
     }
 }

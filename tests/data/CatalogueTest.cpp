@@ -53,7 +53,7 @@ TEST_F(BuiltinCatalogue, NamesColoursPartCountsAndImages) {
     EXPECT_EQ(catalogue.nameOf(kNameQuantity, 0, 0, 0, 0, 0, 3), "20");
     EXPECT_EQ(catalogue.nameOf(kNameGroup, 5, 0, 0, 0, 0, 0), "");
     EXPECT_EQ(catalogue.nameOf(kNameMaterial, 1, 0, 0, 2, 0, 0), "");
-    EXPECT_EQ(catalogue.nameOf(6, 1, 1, 1, 1, 1, 1), "");
+    EXPECT_EQ(catalogue.nameOf(static_cast<NameKind>(6), 1, 1, 1, 1, 1, 1), "");
     EXPECT_EQ(catalogue.nameOf(kNameType, 1, 3, 7, 0, 0, 0), "katana");
     EXPECT_EQ(catalogue.nameOf(kNameType, 4, 1, 5, 0, 0, 0), "thigh boots");
 

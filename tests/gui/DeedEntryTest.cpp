@@ -174,8 +174,8 @@ TEST_F(DeedEntry, RegisterUnderACategoryNodeOffersTheSetAndAppendsTheSelectedRow
     fx.addDeed(1, 2, 3, 1, 1, 1);
     fx.addDeed(1, 2, 4, 1, 1, 1);
     openList(1, 2); // mace: a large order of six small deeds
-    view->sort(6, false);
-    view->sort(6, true); // registration number, descending: a new deed would sort first
+    view->sortBy(6, false);
+    view->sortBy(6, true); // registration number, descending: a new deed would sort first
     ASSERT_EQ(serials(*view), (std::vector<std::uint32_t>{2, 1}));
 
     const bool shown = withEntryDialog(*view, cmd::Register, [&](CDeedEntryDialog& d) {
@@ -442,7 +442,7 @@ TEST_F(DeedEntry, UndoOfEachEditMirrorsTheListAndLabelsTheCommand) {
     loadDeeds({makeDeed(1, 1, 2, 1, 1, 1, 1, "one"), makeDeed(1, 1, 3, 1, 1, 2, 2, "two"),
                makeDeed(1, 1, 2, 1, 2, 3, 3, "three")});
     openList(1, 1);
-    view->sort(6, false);
+    view->sortBy(6, false);
     ASSERT_EQ(serials(*view), (std::vector<std::uint32_t>{1, 2, 3}));
     // Freshly read: nothing to undo.
     EXPECT_FALSE(enabled(cmd::Undo));
@@ -456,7 +456,7 @@ TEST_F(DeedEntry, UndoOfEachEditMirrorsTheListAndLabelsTheCommand) {
     EXPECT_EQ(lastDeed().comment, "two");
     EXPECT_EQ(lastDeed().itemCode, fx.doc->data().deeds()[1]->itemCode);
     EXPECT_EQ(undoText(), QStringLiteral("元に戻す(&U) - 複写"));
-    view->sort(6, true);
+    view->sortBy(6, true);
     ASSERT_EQ(serials(*view), (std::vector<std::uint32_t>{4, 3, 2, 1}));
     ASSERT_TRUE(enabled(cmd::Undo));
     view->onCommand(cmd::Undo);

@@ -287,9 +287,9 @@ TEST(DeedList, ItemOrderReadsTheStoredOrderAndAlwaysAscends) {
     fx.settings.writeString("Settings", "DeedViewSortItem", "06000102030405");
     auto view = openView<CDeedView>(fx);
 
-    view->sort(kSortByItemOrder, true);
+    view->sortBy(kSortByItemOrder, true);
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{1, 2, 3}));
-    view->sort(kSortByItemOrder, true);
+    view->sortBy(kSortByItemOrder, true);
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{1, 2, 3}));
     EXPECT_FALSE(fx.doc->data().deedSort().sortDescending);
 
@@ -300,7 +300,7 @@ TEST(DeedList, ItemOrderReadsTheStoredOrderAndAlwaysAscends) {
 
     // A stored order of the wrong length makes every key empty: the rows keep their order.
     fx.settings.writeString("Settings", "DeedViewSortItem", "0100");
-    view->sort(kSortByItemOrder, true);
+    view->sortBy(kSortByItemOrder, true);
     EXPECT_EQ(serials(*view), (std::vector<std::uint32_t>{2, 3, 1}));
 }
 
@@ -553,8 +553,8 @@ TEST_F(ConditionList, SortingByRemainingTogglesSlotColumnsSortNothing) {
 
     // The item order comes from the settings and always ascends.
     fx.settings.writeString("Settings", "ConditionViewSortItem", "0400010203");
-    view->sortRows(kSortByItemOrder, true);
-    view->sortRows(kSortByItemOrder, true);
+    view->sortBy(kSortByItemOrder, true);
+    view->sortBy(kSortByItemOrder, true);
     EXPECT_EQ(remainings(*view), (std::vector<int>{5, 6, 7, 7, 7, 7}));
     EXPECT_EQ(fx.doc->data().conditionSort().sortOrder, "0400010203");
     EXPECT_FALSE(fx.doc->data().conditionSort().sortDescending);

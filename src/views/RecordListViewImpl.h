@@ -1,0 +1,178 @@
+// The member definitions of CRecordListView, included by the one source file of each list kind,
+// which builds the template for its kind there.
+#pragma once
+
+#include "views/RecordListView.h"
+
+#include "data/Filters.h"
+#include "data/RowSort.h"
+#include "dialogs/ItemOrderDialog.h"
+#include "document/TessaryDoc.h"
+#include "framework/CmdUI.h"
+#include "framework/WaitCursor.h"
+#include "platform/ProfileFile.h"
+#include "resources/CommandIds.h"
+
+#include <memory>
+#include <string>
+
+namespace tessary {
+namespace record_list {
+
+// The document holds some records by pointer and some by value.
+template <class Record>
+const Record& recordOf(const std::unique_ptr<Record>& held) {
+    return *held;
+}
+template <class Record>
+const Record& recordOf(const Record& held) {
+    return held;
+}
+
+} // namespace record_list
+
+template <class Kind>
+CRecordListView<Kind>::CRecordListView(CTessaryDoc* doc, QWidget* parent,
+                                       const settings::TextKey& columnsKey,
+                                       std::span<const SortCommand> sortCommands)
+    : CTessaryListView(DrawMode::Records, doc, parent, columnsKey, Model::kColumnCount,
+                       sortCommands),
+      model_(new Model(this)) {
+    model_->setCatalogue(&doc->catalogue());
+    setModel(model_);
+}
+
+template <class Kind>
+void CRecordListView<Kind>::onInitialUpdate() {
+    if (columnsPending()) {
+        model_->clear();
+        layOutColumns();
+    }
+    recount();
+    DeedDocument& data = doc()->data();
+    Kind::clearFilter(data);
+    if (data.rebuildPending()) {
+        // The contents were replaced: the rows point to records that are gone. The tree selects
+        // again, and its selection lists the rows anew.
+        model_->clear();
+        askForReselect();
+    }
+}
+
+template <class Kind>
+void CRecordListView<Kind>::onUpdate(fw::CView* /*sender*/, int value) {
+    switch (static_cast<UpdateHint>(value)) {
+    case kHintAppended:
+    case kHintDownloaded:
+        recount();
+        relist();
+        break;
+    case kHintSelectionChanged:
+    case kHintFilterChanged:
+    case kHintListSwitched:
+        relist();
+        break;
+    case kHintNamesChanged:
+        model_->clear();
+        askForReselect();
+        break;
+    case kHintReselect:
+        break;
+    }
+}
+
+template <class Kind>
+void CRecordListView<Kind>::relist() {
+    fw::CWaitCursor wait;
+    model_->clear();
+    const DeedDocument& data = doc()->data();
+    const CatalogueEntry* node = data.selectedEntry();
+    if (node == nullptr) {
+        return;
+    }
+    std::vector<const Record*> rows;
+    for (const auto& held : Kind::records(data)) {
+        const Record& record = record_list::recordOf(held);
+        if (isInNode(node, record.group(), record.category()) && Kind::passesFilter(data, record)) {
+            rows.push_back(&record);
+        }
+    }
+    sortInto(rows, Kind::sortState(data).sortItem, false);
+    model_->setRows(std::move(rows));
+}
+
+template <class Kind>
+void CRecordListView<Kind>::sortInto(std::vector<const Record*>& rows, int sortItem, bool toggle) {
+    int item = -1;
+    bool descending = false;
+    std::string order;
+    if (sortItem >= 0) {
+        const ProfileFile& profile = doc()->settings();
+        const SortState& state = Kind::chooseSort(doc()->data(), sortItem, toggle, [&profile] {
+            return settings::read(profile, Kind::kOrderKey);
+        });
+        item = state.sortItem;
+        descending = state.sortDescending;
+        order = state.sortOrder;
+    }
+    sortRowsByKey(
+        rows,
+        [item, &order](const Record* record, std::string& out) {
+            Kind::appendSortKey(out, *record, item, order);
+        },
+        descending);
+}
+
+template <class Kind>
+void CRecordListView<Kind>::sortBy(int sortItem, bool toggle) {
+    if (!Kind::sortsBy(sortItem)) {
+        return;
+    }
+    fw::CWaitCursor wait;
+    model_->reorder([this, sortItem, toggle](std::vector<const Record*>& rows) {
+        sortInto(rows, sortItem, toggle);
+    });
+}
+
+template <class Kind>
+bool CRecordListView<Kind>::updateFilterCommand(fw::CCmdUI& ui) {
+    switch (ui.id()) {
+    case cmd::FilterSet:
+    case cmd::SortItemOrder:
+        ui.enable(true);
+        return true;
+    case cmd::FilterClear:
+        ui.enable(Kind::isFilterSet(doc()->data()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+template <class Kind>
+bool CRecordListView<Kind>::runFilterCommand(int id) {
+    DeedDocument& data = doc()->data();
+    switch (id) {
+    case cmd::FilterSet:
+        // The filter narrows the rows of a tree node; without one there is nothing to narrow.
+        if (data.selectedEntry() != nullptr && Kind::editFilter(this, *doc())) {
+            doc()->updateAllViews(nullptr, kHintFilterChanged);
+        }
+        return true;
+    case cmd::FilterClear:
+        Kind::clearFilter(data);
+        doc()->updateAllViews(nullptr, kHintFilterChanged);
+        return true;
+    case cmd::SortItemOrder: {
+        CItemOrderDialog dialog(this, doc()->settings(), Kind::kItemOrder);
+        if (dialog.exec() == QDialog::Accepted) {
+            sortBy(kSortByItemOrder, true);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace tessary
