@@ -25,7 +25,9 @@ std::string settingsWithValues(int count) {
         e.key = makeKey(static_cast<unsigned>(1 + i / (126 * 126)),
                         static_cast<unsigned>((i / 126) % 126), static_cast<unsigned>(i % 126));
         e.name = "name";
-        text += "Value" + zeroPadded(i + 1, 4) + "=" + toProfileString(e) + "\r\n";
+        text += "Value";
+        appendZeroPadded(text, i + 1, 4);
+        text += "=" + toProfileString(e) + "\r\n";
     }
     return text;
 }

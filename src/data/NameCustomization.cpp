@@ -99,17 +99,6 @@ int namingColumnCount(NamingKind kind) {
     return kind == NamingKind::Group || kind == NamingKind::Quality ? 2 : 3;
 }
 
-bool holdsEveryBuiltInKey(const Catalogue& current) {
-    Catalogue builtIn;
-    builtIn.buildDefault();
-    for (const CatalogueEntry& e : builtIn.entries()) {
-        if (current.findEntry(e.key) == nullptr) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::optional<Catalogue> buildNamingCopy(const Catalogue& current) {
     Catalogue working;
     working.buildDefault();

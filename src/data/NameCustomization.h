@@ -49,9 +49,6 @@ struct NamingRow {
 // unusable catalogue): the dialog then closes at once.
 std::optional<Catalogue> buildNamingCopy(const Catalogue& current);
 
-// True when `current` holds an entry for every built-in key.
-bool holdsEveryBuiltInKey(const Catalogue& current);
-
 // The rows of `kind` in key order.
 std::vector<NamingRow> namingRows(const Catalogue& working, NamingKind kind);
 

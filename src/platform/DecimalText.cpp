@@ -77,10 +77,4 @@ void appendZeroPadded(std::string& out, std::int64_t value, int width) {
     out.append(p, digitCount);
 }
 
-std::string zeroPadded(std::int64_t value, int width) {
-    std::string out;
-    appendZeroPadded(out, value, width);
-    return out;
-}
-
 } // namespace tessary

@@ -16,7 +16,4 @@ int parseLeadingInt(std::string_view text);
 // printf("%0*d") does: a negative value takes a minus sign and width - 1 digits.
 void appendZeroPadded(std::string& out, std::int64_t value, int width);
 
-// printf("%0*d") as a new string.
-std::string zeroPadded(std::int64_t value, int width);
-
 } // namespace tessary

@@ -125,11 +125,4 @@ conditionDetailLines(const Catalogue& catalogue, const std::vector<std::unique_p
     return lines;
 }
 
-void sortConditionDetailLines(std::vector<ConditionDetailLine>& lines) {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const ConditionDetailLine& a, const ConditionDetailLine& b) {
-                         return detailLineLess(a.itemData(), b.itemData());
-                     });
-}
-
 } // namespace tessary

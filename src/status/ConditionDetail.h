@@ -55,7 +55,4 @@ inline bool detailLineLess(std::uint32_t a, std::uint32_t b) {
     return (a >> 16) < (b >> 16);
 }
 
-// Sorts lines stably into the list's order.
-void sortConditionDetailLines(std::vector<ConditionDetailLine>& lines);
-
 } // namespace tessary

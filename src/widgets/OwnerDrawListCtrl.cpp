@@ -185,13 +185,6 @@ std::uint32_t COwnerDrawListCtrl::itemData(int row) const {
     return model_->hasRow(row) ? model_->rowAt(row).itemData : 0;
 }
 
-void COwnerDrawListCtrl::setItemData(int row, std::uint32_t itemData) {
-    if (model_->hasRow(row)) {
-        model_->rowAt(row).itemData = itemData;
-        model_->rowChanged(row);
-    }
-}
-
 void COwnerDrawListCtrl::sortRows(const std::function<bool(std::uint32_t, std::uint32_t)>& less) {
     model_->sortRows(less);
 }

@@ -37,7 +37,6 @@ public:
     QString text(int row, int column) const;
     void setText(int row, int column, const QString& text);
     std::uint32_t itemData(int row) const;
-    void setItemData(int row, std::uint32_t itemData);
 
     // Orders the rows stably by `less` on their item data.
     void sortRows(const std::function<bool(std::uint32_t, std::uint32_t)>& less);

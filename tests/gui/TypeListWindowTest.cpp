@@ -146,8 +146,10 @@ TEST_F(TypeListWindow, PlaceAndColumnWidthsComeFromTheSettingsAndGoBackOnClose) 
     window->view()->header()->resizeSection(1, 10000);
     // The program ends with the window open: both are written as on any close.
     stop();
-    EXPECT_EQ(storedLayout("EntityListPos"), "001400120" + zeroPadded(140 + outer.width(), 4) +
-                                                 zeroPadded(120 + outer.height(), 4));
+    std::string expected = "001400120";
+    appendZeroPadded(expected, 140 + outer.width(), 4);
+    appendZeroPadded(expected, 120 + outer.height(), 4);
+    EXPECT_EQ(storedLayout("EntityListPos"), expected);
     EXPECT_EQ(storedLayout("EntityListViewColumns"), "0090100000045");
 
     // Five digits make the value too long: every column falls back to 150.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -36,7 +37,11 @@ protected:
     }
     std::vector<ConditionDetailLine> sortedLines(const ConditionRow& r) {
         auto lines = conditionDetailLines(doc.catalogue(), doc.deeds(), r);
-        sortConditionDetailLines(lines);
+        // Stably by item data, as the detail dialog's list orders its rows.
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const ConditionDetailLine& a, const ConditionDetailLine& b) {
+                             return detailLineLess(a.itemData(), b.itemData());
+                         });
         return lines;
     }
     static std::vector<int> slots(const std::vector<ConditionDetailLine>& lines) {
