@@ -1,19 +1,45 @@
 #include "views/ConditionView.h"
 
 #include "data/DeedSortKey.h"
-#include "dialogs/FilterDialog.h"
+#include "data/ItemOrder.h"
 #include "resources/Messages.h"
 #include "status/ConditionRows.h"
 #include "views/RecordListViewImpl.h"
 
 namespace tessary {
 
-template class CRecordListView<ConditionRecords>;
+// What the order-status list lists: the document's order-status rows, narrowed by the
+// order-status filter, sorted by category, material, quality, quantity or remaining count (0 to 4)
+// or the item order (99).
+struct ConditionRecords {
+    static constexpr auto kRecords = &DeedDocument::conditionRows;
+    static constexpr auto kFilter = &DeedDocument::conditionFilter;
+    static constexpr auto kSetFilter = &DeedDocument::setConditionFilter;
+    static constexpr auto kClearFilter = &DeedDocument::clearConditionFilter;
+    static constexpr auto kIsFilterSet = &DeedDocument::isConditionFilterSet;
+    static constexpr auto kPasses = &passesConditionFilter;
+    static constexpr auto kSetDialogFilter = &CFilterDialog::setConditionFilter;
+    static constexpr auto kDialogFilter = &CFilterDialog::conditionFilter;
+    static constexpr CFilterDialog::Mode kFilterMode = CFilterDialog::Mode::ConditionList;
+    static constexpr auto kSortState = &DeedDocument::conditionSort;
+    static constexpr auto kChooseSort = &DeedDocument::chooseConditionSort;
+    static constexpr const settings::TextKey& kOrderKey = settings::kConditionViewSortItem;
+    static constexpr ItemOrderMode kItemOrder = kItemOrderConditionSort;
+
+    // Sort items from this one up (the slot columns) sort nothing, except the item order 99.
+    static constexpr int kFirstIgnoredSortItem = 5;
+    static bool sortsBy(int sortItem) {
+        return sortItem < kFirstIgnoredSortItem || sortItem == kSortByItemOrder;
+    }
+    static void appendSortKey(std::string& out, const ConditionRow& row, int sortItem,
+                              std::string_view order) {
+        row.appendSortKey(out, sortItem, order);
+    }
+};
+
+template class CRecordListView<ConditionListModel, ConditionRecords>;
 
 namespace {
-
-// Sort items from this one up (the slot columns) sort nothing, except the item order 99.
-constexpr int kFirstIgnoredSortItem = 5;
 
 // The sort commands of the order-status list (カテゴリ順 to 残数順).
 constexpr SortCommand kSortCommands[] = {
@@ -22,52 +48,6 @@ constexpr SortCommand kSortCommands[] = {
 };
 
 } // namespace
-
-const std::vector<ConditionRow>& ConditionRecords::records(const DeedDocument& data) {
-    return data.conditionRows();
-}
-
-bool ConditionRecords::passesFilter(const DeedDocument& data, const ConditionRow& row) {
-    return passesConditionFilter(data.conditionFilter(), row);
-}
-
-bool ConditionRecords::isFilterSet(const DeedDocument& data) {
-    return data.isConditionFilterSet();
-}
-
-void ConditionRecords::clearFilter(DeedDocument& data) {
-    data.clearConditionFilter();
-}
-
-bool ConditionRecords::editFilter(QWidget* parent, CTessaryDoc& doc) {
-    DeedDocument& data = doc.data();
-    CFilterDialog dialog(parent, doc.catalogue(), data.selectedEntry(),
-                         CFilterDialog::Mode::ConditionList);
-    dialog.setConditionFilter(data.conditionFilter());
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    data.setConditionFilter(dialog.conditionFilter());
-    return true;
-}
-
-bool ConditionRecords::sortsBy(int sortItem) {
-    return sortItem < kFirstIgnoredSortItem || sortItem == kSortByItemOrder;
-}
-
-const SortState& ConditionRecords::sortState(const DeedDocument& data) {
-    return data.conditionSort();
-}
-
-const SortState& ConditionRecords::chooseSort(DeedDocument& data, int sortItem, bool toggle,
-                                              const std::function<std::string()>& loadOrder) {
-    return data.chooseConditionSort(sortItem, toggle, loadOrder);
-}
-
-void ConditionRecords::appendSortKey(std::string& out, const ConditionRow& row, int sortItem,
-                                     std::string_view order) {
-    row.appendSortKey(out, sortItem, order);
-}
 
 CConditionView::CConditionView(CTessaryDoc* doc, QWidget* parent)
     : CRecordListView(doc, parent, settings::kConditionViewColumns, kSortCommands) {}

@@ -4,46 +4,14 @@
 // the document.
 #pragma once
 
-#include "data/ItemOrder.h"
 #include "views/ConditionListModel.h"
 #include "views/RecordListView.h"
 
-#include <functional>
-#include <string>
-#include <string_view>
-#include <vector>
-
 namespace tessary {
 
-class DeedDocument;
-struct ConditionRow;
-struct SortState;
+struct ConditionRecords;
 
-// What the order-status list lists: the document's order-status rows, narrowed by the
-// order-status filter, sorted by category, material, quality, quantity or remaining count (0 to 4)
-// or the item order (99). The slot columns sort nothing.
-struct ConditionRecords {
-    using Record = ConditionRow;
-    using Model = ConditionListModel;
-    static constexpr ItemOrderMode kItemOrder = kItemOrderConditionSort;
-    static constexpr const settings::TextKey& kOrderKey = settings::kConditionViewSortItem;
-
-    static const std::vector<ConditionRow>& records(const DeedDocument& data);
-    static bool passesFilter(const DeedDocument& data, const ConditionRow& row);
-    static bool isFilterSet(const DeedDocument& data);
-    static void clearFilter(DeedDocument& data);
-    // Runs the display-filter dialog on the selected node; stores the filter when it is accepted.
-    static bool editFilter(QWidget* parent, CTessaryDoc& doc);
-
-    static bool sortsBy(int sortItem);
-    static const SortState& sortState(const DeedDocument& data);
-    static const SortState& chooseSort(DeedDocument& data, int sortItem, bool toggle,
-                                       const std::function<std::string()>& loadOrder);
-    static void appendSortKey(std::string& out, const ConditionRow& row, int sortItem,
-                              std::string_view order);
-};
-
-class CConditionView : public CRecordListView<ConditionRecords> {
+class CConditionView : public CRecordListView<ConditionListModel, ConditionRecords> {
     Q_OBJECT
 public:
     // `doc` must outlive the view; the caller attaches the view to it.
@@ -66,6 +34,6 @@ private:
     void recount() override;
 };
 
-extern template class CRecordListView<ConditionRecords>;
+extern template class CRecordListView<ConditionListModel, ConditionRecords>;
 
 } // namespace tessary

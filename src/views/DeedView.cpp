@@ -1,14 +1,38 @@
 #include "views/DeedView.h"
 
 #include "data/DeedSortKey.h"
-#include "dialogs/FilterDialog.h"
+#include "data/ItemOrder.h"
 #include "views/RecordListViewImpl.h"
 
 #include <QItemSelectionModel>
 
 namespace tessary {
 
-template class CRecordListView<DeedRecords>;
+// What the deed list lists: the document's deeds, narrowed by the deed filter, sorted by the
+// seven columns (0 to 6) or the item order (99).
+struct DeedRecords {
+    static constexpr auto kRecords = &DeedDocument::deeds;
+    static constexpr auto kFilter = &DeedDocument::deedFilter;
+    static constexpr auto kSetFilter = &DeedDocument::setDeedFilter;
+    static constexpr auto kClearFilter = &DeedDocument::clearDeedFilter;
+    static constexpr auto kIsFilterSet = &DeedDocument::isDeedFilterSet;
+    static constexpr auto kPasses = &passesDeedFilter;
+    static constexpr auto kSetDialogFilter = &CFilterDialog::setDeedFilter;
+    static constexpr auto kDialogFilter = &CFilterDialog::deedFilter;
+    static constexpr CFilterDialog::Mode kFilterMode = CFilterDialog::Mode::DeedList;
+    static constexpr auto kSortState = &DeedDocument::deedSort;
+    static constexpr auto kChooseSort = &DeedDocument::chooseDeedSort;
+    static constexpr const settings::TextKey& kOrderKey = settings::kDeedViewSortItem;
+    static constexpr ItemOrderMode kItemOrder = kItemOrderDeedSort;
+
+    static bool sortsBy(int /*sortItem*/) { return true; }
+    static void appendSortKey(std::string& out, const Deed& deed, int sortItem,
+                              std::string_view order) {
+        tessary::appendSortKey(out, deed, sortItem, order);
+    }
+};
+
+template class CRecordListView<DeedListModel, DeedRecords>;
 
 namespace {
 
@@ -21,48 +45,6 @@ constexpr SortCommand kSortCommands[] = {
 };
 
 } // namespace
-
-const std::vector<std::unique_ptr<Deed>>& DeedRecords::records(const DeedDocument& data) {
-    return data.deeds();
-}
-
-bool DeedRecords::passesFilter(const DeedDocument& data, const Deed& deed) {
-    return passesDeedFilter(data.deedFilter(), deed);
-}
-
-bool DeedRecords::isFilterSet(const DeedDocument& data) {
-    return data.isDeedFilterSet();
-}
-
-void DeedRecords::clearFilter(DeedDocument& data) {
-    data.clearDeedFilter();
-}
-
-bool DeedRecords::editFilter(QWidget* parent, CTessaryDoc& doc) {
-    DeedDocument& data = doc.data();
-    CFilterDialog dialog(parent, doc.catalogue(), data.selectedEntry(),
-                         CFilterDialog::Mode::DeedList);
-    dialog.setDeedFilter(data.deedFilter());
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    data.setDeedFilter(dialog.deedFilter());
-    return true;
-}
-
-const SortState& DeedRecords::sortState(const DeedDocument& data) {
-    return data.deedSort();
-}
-
-const SortState& DeedRecords::chooseSort(DeedDocument& data, int sortItem, bool toggle,
-                                         const std::function<std::string()>& loadOrder) {
-    return data.chooseDeedSort(sortItem, toggle, loadOrder);
-}
-
-void DeedRecords::appendSortKey(std::string& out, const Deed& deed, int sortItem,
-                                std::string_view order) {
-    tessary::appendSortKey(out, deed, sortItem, order);
-}
 
 CDeedView::CDeedView(CTessaryDoc* doc, QWidget* parent)
     : CRecordListView(doc, parent, settings::kDeedViewColumns, kSortCommands) {}

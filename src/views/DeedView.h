@@ -3,46 +3,15 @@
 // or by the user's item order. The sort state belongs to the document.
 #pragma once
 
-#include "data/ItemOrder.h"
 #include "views/DeedListModel.h"
 #include "views/RecordListView.h"
 
-#include <functional>
-#include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
-
 namespace tessary {
 
-class DeedDocument;
 struct Deed;
-struct SortState;
+struct DeedRecords;
 
-// What the deed list lists: the document's deeds, narrowed by the deed filter, sorted by the
-// seven columns (0 to 6) or the item order (99).
-struct DeedRecords {
-    using Record = Deed;
-    using Model = DeedListModel;
-    static constexpr ItemOrderMode kItemOrder = kItemOrderDeedSort;
-    static constexpr const settings::TextKey& kOrderKey = settings::kDeedViewSortItem;
-
-    static const std::vector<std::unique_ptr<Deed>>& records(const DeedDocument& data);
-    static bool passesFilter(const DeedDocument& data, const Deed& deed);
-    static bool isFilterSet(const DeedDocument& data);
-    static void clearFilter(DeedDocument& data);
-    // Runs the display-filter dialog on the selected node; stores the filter when it is accepted.
-    static bool editFilter(QWidget* parent, CTessaryDoc& doc);
-
-    static bool sortsBy(int /*sortItem*/) { return true; }
-    static const SortState& sortState(const DeedDocument& data);
-    static const SortState& chooseSort(DeedDocument& data, int sortItem, bool toggle,
-                                       const std::function<std::string()>& loadOrder);
-    static void appendSortKey(std::string& out, const Deed& deed, int sortItem,
-                              std::string_view order);
-};
-
-class CDeedView : public CRecordListView<DeedRecords> {
+class CDeedView : public CRecordListView<DeedListModel, DeedRecords> {
     Q_OBJECT
 public:
     // `doc` must outlive the view; the caller attaches the view to it.
@@ -81,6 +50,6 @@ private:
     // --- end of simple text and export commands ------------------------------------------------
 };
 
-extern template class CRecordListView<DeedRecords>;
+extern template class CRecordListView<DeedListModel, DeedRecords>;
 
 } // namespace tessary

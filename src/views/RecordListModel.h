@@ -13,6 +13,7 @@ namespace tessary {
 template <class Record>
 class RecordListModel : public QAbstractTableModel {
 public:
+    using RecordType = Record;
     using QAbstractTableModel::QAbstractTableModel;
 
     // Replaces every row.

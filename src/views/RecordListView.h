@@ -1,9 +1,9 @@
 // What the deed list and the order-status list do alike: they list the records of the document
 // that belong to the tree node and pass the list's display filter, sort them by the list's sort
 // state (kept in the document), answer the same update hints, and run the same display-filter
-// and item-order commands. `Kind` says which records, filter and sort state a list uses (see
-// DeedRecords and ConditionRecords); the member definitions are in RecordListViewImpl.h, built
-// once for each kind.
+// and item-order commands. `Model` holds the rows; `Kind` says which records, filter and sort
+// state of the document the list uses. Both lists define their kind in their own source file,
+// which includes the member definitions (RecordListViewImpl.h) and builds the template there.
 #pragma once
 
 #include "views/TessaryListView.h"
@@ -12,11 +12,10 @@
 
 namespace tessary {
 
-template <class Kind>
+template <class Model, class Kind>
 class CRecordListView : public CTessaryListView {
 public:
-    using Record = typename Kind::Record;
-    using Model = typename Kind::Model;
+    using Record = typename Model::RecordType;
 
     // `doc` must outlive the view; the caller attaches the view to it.
     CRecordListView(CTessaryDoc* doc, QWidget* parent, const settings::TextKey& columnsKey,
@@ -52,6 +51,8 @@ protected:
 private:
     // Lists the records of the tree node that pass the filter, then sorts them.
     void relist();
+    // Runs the display-filter dialog on the selected node; true when it stored a new filter.
+    bool editFilter();
     // Applies a sort command to the list's sort state and sorts `rows` accordingly.
     void sortInto(std::vector<const Record*>& rows, int sortItem, bool toggle);
 };

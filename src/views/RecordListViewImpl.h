@@ -6,6 +6,7 @@
 
 #include "data/Filters.h"
 #include "data/RowSort.h"
+#include "dialogs/FilterDialog.h"
 #include "dialogs/ItemOrderDialog.h"
 #include "document/TessaryDoc.h"
 #include "framework/CmdUI.h"
@@ -31,10 +32,10 @@ const Record& recordOf(const Record& held) {
 
 } // namespace record_list
 
-template <class Kind>
-CRecordListView<Kind>::CRecordListView(CTessaryDoc* doc, QWidget* parent,
-                                       const settings::TextKey& columnsKey,
-                                       std::span<const SortCommand> sortCommands)
+template <class Model, class Kind>
+CRecordListView<Model, Kind>::CRecordListView(CTessaryDoc* doc, QWidget* parent,
+                                              const settings::TextKey& columnsKey,
+                                              std::span<const SortCommand> sortCommands)
     : CTessaryListView(DrawMode::Records, doc, parent, columnsKey, Model::kColumnCount,
                        sortCommands),
       model_(new Model(this)) {
@@ -42,15 +43,15 @@ CRecordListView<Kind>::CRecordListView(CTessaryDoc* doc, QWidget* parent,
     setModel(model_);
 }
 
-template <class Kind>
-void CRecordListView<Kind>::onInitialUpdate() {
+template <class Model, class Kind>
+void CRecordListView<Model, Kind>::onInitialUpdate() {
     if (columnsPending()) {
         model_->clear();
         layOutColumns();
     }
     recount();
     DeedDocument& data = doc()->data();
-    Kind::clearFilter(data);
+    (data.*Kind::kClearFilter)();
     if (data.rebuildPending()) {
         // The contents were replaced: the rows point to records that are gone. The tree selects
         // again, and its selection lists the rows anew.
@@ -59,8 +60,8 @@ void CRecordListView<Kind>::onInitialUpdate() {
     }
 }
 
-template <class Kind>
-void CRecordListView<Kind>::onUpdate(fw::CView* /*sender*/, int value) {
+template <class Model, class Kind>
+void CRecordListView<Model, Kind>::onUpdate(fw::CView* /*sender*/, int value) {
     switch (static_cast<UpdateHint>(value)) {
     case kHintAppended:
     case kHintDownloaded:
@@ -81,8 +82,8 @@ void CRecordListView<Kind>::onUpdate(fw::CView* /*sender*/, int value) {
     }
 }
 
-template <class Kind>
-void CRecordListView<Kind>::relist() {
+template <class Model, class Kind>
+void CRecordListView<Model, Kind>::relist() {
     fw::CWaitCursor wait;
     model_->clear();
     const DeedDocument& data = doc()->data();
@@ -91,26 +92,27 @@ void CRecordListView<Kind>::relist() {
         return;
     }
     std::vector<const Record*> rows;
-    for (const auto& held : Kind::records(data)) {
+    for (const auto& held : (data.*Kind::kRecords)()) {
         const Record& record = record_list::recordOf(held);
-        if (isInNode(node, record.group(), record.category()) && Kind::passesFilter(data, record)) {
+        if (isInNode(node, record.group(), record.category()) &&
+            Kind::kPasses((data.*Kind::kFilter)(), record)) {
             rows.push_back(&record);
         }
     }
-    sortInto(rows, Kind::sortState(data).sortItem, false);
+    sortInto(rows, (data.*Kind::kSortState)().sortItem, false);
     model_->setRows(std::move(rows));
 }
 
-template <class Kind>
-void CRecordListView<Kind>::sortInto(std::vector<const Record*>& rows, int sortItem, bool toggle) {
+template <class Model, class Kind>
+void CRecordListView<Model, Kind>::sortInto(std::vector<const Record*>& rows, int sortItem,
+                                            bool toggle) {
     int item = -1;
     bool descending = false;
     std::string order;
     if (sortItem >= 0) {
         const ProfileFile& profile = doc()->settings();
-        const SortState& state = Kind::chooseSort(doc()->data(), sortItem, toggle, [&profile] {
-            return settings::read(profile, Kind::kOrderKey);
-        });
+        const SortState& state = (doc()->data().*Kind::kChooseSort)(
+            sortItem, toggle, [&profile] { return settings::read(profile, Kind::kOrderKey); });
         item = state.sortItem;
         descending = state.sortDescending;
         order = state.sortOrder;
@@ -123,8 +125,8 @@ void CRecordListView<Kind>::sortInto(std::vector<const Record*>& rows, int sortI
         descending);
 }
 
-template <class Kind>
-void CRecordListView<Kind>::sortBy(int sortItem, bool toggle) {
+template <class Model, class Kind>
+void CRecordListView<Model, Kind>::sortBy(int sortItem, bool toggle) {
     if (!Kind::sortsBy(sortItem)) {
         return;
     }
@@ -134,33 +136,46 @@ void CRecordListView<Kind>::sortBy(int sortItem, bool toggle) {
     });
 }
 
-template <class Kind>
-bool CRecordListView<Kind>::updateFilterCommand(fw::CCmdUI& ui) {
+template <class Model, class Kind>
+bool CRecordListView<Model, Kind>::updateFilterCommand(fw::CCmdUI& ui) {
     switch (ui.id()) {
     case cmd::FilterSet:
     case cmd::SortItemOrder:
         ui.enable(true);
         return true;
     case cmd::FilterClear:
-        ui.enable(Kind::isFilterSet(doc()->data()));
+        ui.enable((doc()->data().*Kind::kIsFilterSet)());
         return true;
     default:
         return false;
     }
 }
 
-template <class Kind>
-bool CRecordListView<Kind>::runFilterCommand(int id) {
+template <class Model, class Kind>
+bool CRecordListView<Model, Kind>::editFilter() {
+    DeedDocument& data = doc()->data();
+    CFilterDialog dialog(this, doc()->catalogue(), data.selectedEntry(), Kind::kFilterMode);
+    (dialog.*Kind::kSetDialogFilter)((data.*Kind::kFilter)());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    (data.*Kind::kSetFilter)((dialog.*Kind::kDialogFilter)());
+    return true;
+}
+
+template <class Model, class Kind>
+bool CRecordListView<Model, Kind>::runFilterCommand(int id) {
     DeedDocument& data = doc()->data();
     switch (id) {
     case cmd::FilterSet:
         // The filter narrows the rows of a tree node; without one there is nothing to narrow.
-        if (data.selectedEntry() != nullptr && Kind::editFilter(this, *doc())) {
+        if (data.selectedEntry() != nullptr && editFilter()) {
+            fw::CWaitCursor wait;
             doc()->updateAllViews(nullptr, kHintFilterChanged);
         }
         return true;
     case cmd::FilterClear:
-        Kind::clearFilter(data);
+        (data.*Kind::kClearFilter)();
         doc()->updateAllViews(nullptr, kHintFilterChanged);
         return true;
     case cmd::SortItemOrder: {
