@@ -4,6 +4,7 @@
 
 #include "views/RecordListView.h"
 
+#include "data/DeedSortKey.h"
 #include "data/Filters.h"
 #include "data/RowSort.h"
 #include "dialogs/FilterDialog.h"
